@@ -1,0 +1,89 @@
+// keyvanectl: the command-line companion of Keyvane, for scripting the keyboard and for support.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "app/ctl/CtlCommand.h"
+#include "platform/Backend.h"
+#include "platform/Folders.h"
+
+namespace {
+
+// --dir: the program's data files come from another folder; the user's folders stay as they are.
+class DataFolderOverride final : public platform::Folders {
+ public:
+  DataFolderOverride(std::filesystem::path dir, std::shared_ptr<platform::Folders> real)
+      : dir_(std::move(dir)), real_(std::move(real)) {}
+  std::filesystem::path ProgramFolder() override { return dir_; }
+  std::filesystem::path LocalDataFolder() override { return real_->LocalDataFolder(); }
+  std::filesystem::path ConfigFolder() override { return real_->ConfigFolder(); }
+  std::filesystem::path RuntimeFolder() override { return real_->RuntimeFolder(); }
+
+ private:
+  std::filesystem::path dir_;
+  std::shared_ptr<platform::Folders> real_;
+};
+
+void PrintUsage(FILE* out) {
+  std::fprintf(out,
+               "Usage: keyvanectl [--simulate] [--trace] [--json] [--dir FOLDER] COMMAND [ARGS]\n"
+               "\n"
+               "  --simulate    use the simulated keyboard instead of hardware\n"
+               "  --trace       print every HID transfer\n"
+               "  --json        print machine-readable JSON\n"
+               "  --dir FOLDER  read the program's data files (config.xml, layouts, language)\n"
+               "                from FOLDER instead of the program folder\n"
+               "\nCommands:\n");
+  for (const auto& command : CtlCommands()) {
+    const std::string usage = std::string(command.name) + " " + command.arguments;
+    std::fprintf(out, "  %-28s %s\n", usage.c_str(), command.summary);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CtlOptions options;
+  const CtlCommand* command = nullptr;
+  // Common options may stand before or after the command's name.
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--simulate") {
+      options.simulate = true;
+    } else if (arg == "--trace") {
+      options.trace = true;
+    } else if (arg == "--json") {
+      options.json = true;
+    } else if (arg == "--dir") {
+      if (i + 1 >= argc) return CtlFail("--dir needs a folder");
+      options.dir = argv[++i];
+    } else if (arg == "--help" || arg == "-h") {
+      PrintUsage(stdout);
+      return 0;
+    } else if (!command) {
+      for (const auto& candidate : CtlCommands()) {
+        if (arg == candidate.name) command = &candidate;
+      }
+      if (!command) {
+        CtlFail("unknown command '" + arg + "' (see keyvanectl --help)");
+        return 2;
+      }
+    } else {
+      options.arguments.push_back(arg);
+    }
+  }
+  if (!command) {
+    PrintUsage(stderr);
+    return 2;
+  }
+  if (!options.dir.empty()) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(options.dir, error)) {
+      return CtlFail("cannot read folder " + options.dir.string());
+    }
+    options.dir = std::filesystem::absolute(options.dir, error);
+    platform::Install<platform::Folders>(std::make_shared<DataFolderOverride>(
+        options.dir, platform::MakeRealBackend<platform::Folders>()));
+  }
+  return command->run(options);
+}
