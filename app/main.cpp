@@ -2,8 +2,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/device/Discovery.h"
+#include "app/model/Configuration.h"
 #include "app/shell/Startup.h"
 #include "platform/Text.h"
+#include "sim/SimulatedKeyboard.h"
 
 namespace {
 
@@ -17,23 +20,53 @@ std::string Quoted(const std::wstring& text) {
 
 void PrintUsage() {
   std::printf(
-      "Usage: Keyvane [--simulate]\n"
-      "  --simulate   run against the simulated keyboard instead of hardware\n");
+      "Usage: Keyvane [--simulate[=MODES]]\n"
+      "  --simulate[=MODES]  run against the simulated keyboard instead of hardware, plugged in\n"
+      "                      by cable and both receivers, or in the listed connection modes\n"
+      "                      (0 cable, 1 and 2 the receivers: --simulate=1,2)\n");
+}
+
+// Looks for the keyboard as the main window does once it exists, and says what it found.
+void FindKeyboard() {
+  Configuration configuration;
+  const auto loaded = LoadConfiguration(ConfigurationFile(), configuration);
+  if (loaded != XmlDocument::LoadResult::Ok) {
+    Say("configuration " + ConfigurationFile().string() + ": " + DescribeLoadResult(loaded) +
+        "; no keyboard can be found");
+    return;
+  }
+  const KeyboardModel* model = configuration.FindModel(kActiveDeviceType);
+  Say(std::to_string(configuration.models.size()) + " keyboard model(s) configured" +
+      (model ? "; working with " + Quoted(model->name) : "; none of device type 201"));
+  auto& link = DeviceLink::Instance();
+  RegisterSupportedModes(configuration, link);
+  const DiscoveryResult result = DiscoverKeyboard(link, kActiveDeviceType);
+  if (!result.Found()) {
+    Say("no keyboard connected");
+    return;
+  }
+  Say("keyboard found by connection mode " + std::to_string(result.connection_mode) +
+      "; commands go to " + platform::ToUtf8(result.chosen_path));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  bool simulate = false;
+  std::vector<int> simulated_modes;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+    const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
       PrintUsage();
       return 0;
     }
-    if (std::strcmp(argv[i], "--simulate") != 0) {
+    if ((arg != "--simulate" && arg.rfind("--simulate=", 0) != 0) ||
+        !sim::ParseSimulatedModes(arg.size() > 11 ? arg.substr(11) : "", simulated_modes)) {
       std::fprintf(stderr, "Keyvane: unknown option %s\n", argv[i]);
       PrintUsage();
       return 2;
     }
+    simulate = true;
   }
 
   const StartupState state = StartUp();
@@ -55,6 +88,11 @@ int main(int argc, char** argv) {
       (state.language_was_stored ? " (stored)" : " (from the user's language, now stored)"));
   Say("data folder " + state.data_folder.string() +
       (state.database_folder_ready ? "" : " (could not be created)"));
+  if (simulate) {
+    sim::PlugSimulatedKeyboard(simulated_modes);
+    Say("simulated keyboard plugged in");
+  }
+  FindKeyboard();
   Say("start-up done; the main window is not part of this build yet");
   return 0;
 }

@@ -7,9 +7,10 @@
 // What every keyvanectl command is given: the options that mean the same on every command, and the
 // words after the command's name.
 struct CtlOptions {
-  bool simulate = false;  // use the simulated keyboard instead of hardware
-  bool trace = false;     // print every HID transfer
-  bool json = false;      // machine-readable output
+  bool simulate = false;             // use the simulated keyboard instead of hardware
+  std::vector<int> simulated_modes;  // its connection modes (--simulate=0,1,2)
+  bool trace = false;                // print every HID transfer
+  bool json = false;                 // machine-readable output
   std::filesystem::path
       dir;  // read the program's data files from here instead of the program folder
   std::vector<std::string> arguments;

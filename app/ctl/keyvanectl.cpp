@@ -6,6 +6,7 @@
 #include "app/ctl/CtlCommand.h"
 #include "platform/Backend.h"
 #include "platform/Folders.h"
+#include "sim/SimulatedKeyboard.h"
 
 namespace {
 
@@ -28,7 +29,9 @@ void PrintUsage(FILE* out) {
   std::fprintf(out,
                "Usage: keyvanectl [--simulate] [--trace] [--json] [--dir FOLDER] COMMAND [ARGS]\n"
                "\n"
-               "  --simulate    use the simulated keyboard instead of hardware\n"
+               "  --simulate[=MODES]  use the simulated keyboard instead of hardware, plugged\n"
+               "                in by cable and both receivers, or in the listed modes\n"
+               "                (0 cable, 1 and 2 the receivers: --simulate=1,2)\n"
                "  --trace       print every HID transfer\n"
                "  --json        print machine-readable JSON\n"
                "  --dir FOLDER  read the program's data files (config.xml, layouts, language)\n"
@@ -48,8 +51,13 @@ int main(int argc, char** argv) {
   // Common options may stand before or after the command's name.
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--simulate") {
+    if (arg == "--simulate" || arg.rfind("--simulate=", 0) == 0) {
       options.simulate = true;
+      const std::string modes = arg.size() > 11 ? arg.substr(11) : "";
+      if (!sim::ParseSimulatedModes(modes, options.simulated_modes)) {
+        CtlFail("--simulate takes connection modes 0, 1 and 2, e.g. --simulate=1,2");
+        return 2;
+      }
     } else if (arg == "--trace") {
       options.trace = true;
     } else if (arg == "--json") {
@@ -85,5 +93,6 @@ int main(int argc, char** argv) {
     platform::Install<platform::Folders>(std::make_shared<DataFolderOverride>(
         options.dir, platform::MakeRealBackend<platform::Folders>()));
   }
+  if (options.simulate) sim::PlugSimulatedKeyboard(options.simulated_modes);
   return command->run(options);
 }

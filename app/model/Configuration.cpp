@@ -54,6 +54,19 @@ XmlDocument::LoadResult LoadConfiguration(const std::filesystem::path& file,
   XmlDocument document;
   const auto result = document.Load(file);
   if (result != XmlDocument::LoadResult::Ok) return result;
+  return ReadConfiguration(document, configuration);
+}
+
+XmlDocument::LoadResult ParseConfiguration(std::string_view bytes, Configuration& configuration) {
+  configuration = Configuration();
+  XmlDocument document;
+  const auto result = document.Parse(bytes);
+  if (result != XmlDocument::LoadResult::Ok) return result;
+  return ReadConfiguration(document, configuration);
+}
+
+XmlDocument::LoadResult ReadConfiguration(XmlDocument& document, Configuration& configuration) {
+  configuration = Configuration();
   if (!document.FindElem(L"config") || !document.IntoElem())
     return XmlDocument::LoadResult::Malformed;
 

@@ -70,3 +70,6 @@ std::filesystem::path ConfigurationFile();
 // On any failure `configuration` is left empty and the result says why.
 XmlDocument::LoadResult LoadConfiguration(const std::filesystem::path& file,
                                           Configuration& configuration);
+// The same from the file's bytes, and from a document already read.
+XmlDocument::LoadResult ParseConfiguration(std::string_view bytes, Configuration& configuration);
+XmlDocument::LoadResult ReadConfiguration(XmlDocument& document, Configuration& configuration);

@@ -1,9 +1,8 @@
 // Facilities whose Linux back end is not part of this build yet. Each behaves like a machine that
-// lacks the facility (no HID interfaces, no tray, no audio device ...), which every caller already
+// lacks the facility (no tray, no audio device ...), which every caller already
 // handles, rather than failing in some new way.
 #include "platform/AudioCapture.h"
 #include "platform/Backend.h"
-#include "platform/Hid.h"
 #include "platform/Http.h"
 #include "platform/KeyHook.h"
 #include "platform/ScreenCapture.h"
@@ -12,13 +11,6 @@
 
 namespace platform {
 namespace {
-
-class NoHid final : public Hid {
- public:
-  std::vector<HidInterfaceInfo> Enumerate() override { return {}; }
-  std::unique_ptr<HidDevice> Open(const std::wstring&) override { return nullptr; }
-  void SetPlugListener(std::function<void(const HidPlugEvent&)>) override {}
-};
 
 class NoVirtualInput final : public VirtualInput {
  public:
@@ -74,10 +66,6 @@ class NoTray final : public Tray {
 
 }  // namespace
 
-template <>
-std::shared_ptr<Hid> MakeRealBackend<Hid>() {
-  return std::make_shared<NoHid>();
-}
 template <>
 std::shared_ptr<VirtualInput> MakeRealBackend<VirtualInput>() {
   return std::make_shared<NoVirtualInput>();

@@ -25,7 +25,9 @@ ProgramResult RunProgram(const std::string& name, const std::vector<std::string>
   std::string command = "env";
   for (const auto& entry : environment)
     command += " " + ShellQuote(entry);
-  command += " " + ShellQuote(std::string(KEYVANE_BINARY_DIR) + "/bin/" + name);
+  const std::string program =
+      name.front() == '/' ? name : std::string(KEYVANE_BINARY_DIR) + "/bin/" + name;
+  command += " " + ShellQuote(program);
   for (const auto& argument : arguments)
     command += " " + ShellQuote(argument);
   command += " 2>&1";

@@ -10,8 +10,8 @@
 
 namespace {
 
-ProgramResult RunKeyvane(const ScratchFolder& scratch) {
-  return RunProgram("Keyvane", {},
+ProgramResult RunKeyvane(const ScratchFolder& scratch, const std::string& program = "Keyvane") {
+  return RunProgram(program, {},
                     {"XDG_RUNTIME_DIR=" + (scratch / "runtime").string(),
                      "XDG_DATA_HOME=" + (scratch / "data").string(),
                      "XDG_CONFIG_HOME=" + (scratch / "config").string()});
@@ -36,6 +36,32 @@ TEST(SingleInstanceProcessTest, SecondProcessWithTheSameNameExitsWithZero) {
   EXPECT_EQ(alone.exit_code, 0) << alone.output;
   EXPECT_NE(alone.output.find("single instance held"), std::string::npos) << alone.output;
   EXPECT_TRUE(std::filesystem::is_directory(scratch / "data" / "Keyvane Files" / "db"));
+}
+
+TEST(SingleInstanceProcessTest, ProgramsWithAnotherDeviceNameRunSideBySide) {
+  ScratchFolder scratch;
+  std::filesystem::create_directories(scratch / "runtime");
+  setenv("XDG_RUNTIME_DIR", (scratch / "runtime").c_str(), 1);
+  auto lock = platform::MakeRealBackend<platform::InstanceLock>();
+  std::unique_ptr<platform::InstanceLock::Holder> holder;
+  ASSERT_EQ(lock->Acquire(L"Keyvane", holder), platform::InstanceLock::Result::Acquired);
+  unsetenv("XDG_RUNTIME_DIR");
+
+  // A second installation whose config.xml names another device: the program and its libraries
+  // copied into a folder of their own.
+  const auto bin = std::filesystem::path(KEYVANE_BINARY_DIR) / "bin";
+  const auto other = scratch / "other";
+  std::filesystem::create_directories(other);
+  for (const char* file : {"Keyvane", "libkeyvane-platform.so", "libLumoUI.so"}) {
+    std::filesystem::copy_file(bin / file, other / file);
+  }
+  WriteTestFile(other / "config.xml", "<config><software name=\"Keyvane Pro\"/></config>");
+
+  const ProgramResult result = RunKeyvane(scratch, (other / "Keyvane").string());
+  EXPECT_EQ(result.exit_code, 0) << result.output;
+  EXPECT_NE(result.output.find("device name \"Keyvane Pro\""), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("single instance held"), std::string::npos) << result.output;
+  EXPECT_TRUE(std::filesystem::is_directory(scratch / "data" / "Keyvane Pro Files" / "db"));
 }
 
 }  // namespace
