@@ -17,6 +17,18 @@ ProgramResult RunKeyvane(const ScratchFolder& scratch, const std::string& progra
                      "XDG_CONFIG_HOME=" + (scratch / "config").string()});
 }
 
+// A second installation of the program: the executable and its libraries copied into a folder of
+// their own, next to the given config.xml. Returns the executable's path.
+std::string InstallCopy(const std::filesystem::path& folder, const std::string& config) {
+  const auto bin = std::filesystem::path(KEYVANE_BINARY_DIR) / "bin";
+  std::filesystem::create_directories(folder);
+  for (const char* file : {"Keyvane", "libkeyvane-platform.so", "libLumoUI.so"}) {
+    std::filesystem::copy_file(bin / file, folder / file);
+  }
+  WriteTestFile(folder / "config.xml", config);
+  return (folder / "Keyvane").string();
+}
+
 TEST(SingleInstanceProcessTest, SecondProcessWithTheSameNameExitsWithZero) {
   ScratchFolder scratch;
   std::filesystem::create_directories(scratch / "runtime");
@@ -47,21 +59,37 @@ TEST(SingleInstanceProcessTest, ProgramsWithAnotherDeviceNameRunSideBySide) {
   ASSERT_EQ(lock->Acquire(L"Keyvane", holder), platform::InstanceLock::Result::Acquired);
   unsetenv("XDG_RUNTIME_DIR");
 
-  // A second installation whose config.xml names another device: the program and its libraries
-  // copied into a folder of their own.
-  const auto bin = std::filesystem::path(KEYVANE_BINARY_DIR) / "bin";
-  const auto other = scratch / "other";
-  std::filesystem::create_directories(other);
-  for (const char* file : {"Keyvane", "libkeyvane-platform.so", "libLumoUI.so"}) {
-    std::filesystem::copy_file(bin / file, other / file);
-  }
-  WriteTestFile(other / "config.xml", "<config><software name=\"Keyvane Pro\"/></config>");
-
-  const ProgramResult result = RunKeyvane(scratch, (other / "Keyvane").string());
+  // A second installation whose config.xml names another device.
+  const ProgramResult result = RunKeyvane(
+      scratch, InstallCopy(scratch / "other", "<config><software name=\"Keyvane Pro\"/></config>"));
   EXPECT_EQ(result.exit_code, 0) << result.output;
   EXPECT_NE(result.output.find("device name \"Keyvane Pro\""), std::string::npos) << result.output;
   EXPECT_NE(result.output.find("single instance held"), std::string::npos) << result.output;
   EXPECT_TRUE(std::filesystem::is_directory(scratch / "data" / "Keyvane Pro Files" / "db"));
+}
+
+TEST(SingleInstanceProcessTest, BadConfigurationStillStartsWithoutAKeyboard) {
+  const char* configs[] = {
+      "",
+      "<config><device.info><keyboard name=\"K\"",
+      "\xFF\xFE<\0c\0",
+      "<config><device.info><keyboard name=\"K\" device_type=\"999999999999\">"
+      "<mode vid=\"FFFFFFFFFFFF\" pid=\"-1\" value=\"7\"/></keyboard></device.info></config>",
+  };
+  int index = 0;
+  for (const char* config : configs) {
+    ScratchFolder scratch;
+    const std::string program = InstallCopy(scratch / "program", config);
+    const ProgramResult result = RunProgram(program, {"--simulate"},
+                                            {"XDG_RUNTIME_DIR=" + (scratch / "runtime").string(),
+                                             "XDG_DATA_HOME=" + (scratch / "data").string(),
+                                             "XDG_CONFIG_HOME=" + (scratch / "config").string()});
+    EXPECT_EQ(result.exit_code, 0) << index << result.output;
+    EXPECT_NE(result.output.find("device name \"Keyvane\" (built-in"), std::string::npos)
+        << index << result.output;
+    EXPECT_NE(result.output.find("start-up done"), std::string::npos) << index << result.output;
+    ++index;
+  }
 }
 
 }  // namespace
