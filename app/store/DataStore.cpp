@@ -29,6 +29,13 @@ bool Succeeded(int code) {
   return code == SQLITE_OK || code == SQLITE_ROW || code == SQLITE_DONE;
 }
 
+// Prepares and steps once; the first failing result code. Reading a file's header happens at
+// prepare time, so this is where a file that is not a database shows.
+int PrepareAndStep(SQLiteDB& connection, SQLiteStatement& statement, const char* sql) {
+  const int code = statement.Prepare(connection, sql);
+  return code == SQLITE_OK ? statement.Step() : code;
+}
+
 bool IsDamage(int code) {
   const int primary = code & 0xFF;
   return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
@@ -238,11 +245,12 @@ DataStore::OpenResult DataStore::OpenConnection(bool create) {
   if (connection_.Open(path_, flags) != SQLITE_OK) return OpenResult::Failed;
   sqlite3_busy_timeout(connection_.Handle(), kBusyTimeoutMs);
 
-  // Setting the journal mode is the first statement that reads the file's header, so a file
-  // that is not a database shows up here.
+  // Setting the journal mode is the first statement that reads the file's header.
   const char* journal = durability_ == Durability::WriteAheadLog ? "PRAGMA journal_mode = WAL;"
                                                                  : "PRAGMA journal_mode = DELETE;";
-  const int code = Run(connection_, journal);
+  SQLiteStatement statement;
+  const int code = PrepareAndStep(connection_, statement, journal);
+  statement.Finalize();
   if (IsDamage(code)) return OpenResult::Damaged;
   if (!Succeeded(code)) return OpenResult::Failed;
   const char* synchronous = durability_ == Durability::WriteAheadLog
@@ -256,8 +264,8 @@ DataStore::OpenResult DataStore::OpenExistingFile() {
   const OpenResult opened = OpenConnection(false);
   if (opened != OpenResult::Opened) return opened;
 
-  SQLiteStatement check(connection_, "PRAGMA quick_check");
-  const int code = check.Step();
+  SQLiteStatement check;
+  const int code = PrepareAndStep(connection_, check, "PRAGMA quick_check");
   if (IsDamage(code)) return OpenResult::Damaged;
   if (code != SQLITE_ROW) return OpenResult::Failed;  // busy or unreadable: not proven damaged
   if (check.ColumnText(0) != L"ok") return OpenResult::Damaged;
