@@ -215,11 +215,11 @@ void PrintText(const LoadedModel& loaded) {
                 area.col_count);
   }
   std::printf("Keys: %zu\n", layout.Keys().size());
-  std::printf("  code  position  cell   rectangle (left, top, right, bottom)  name\n");
+  std::printf("  code  position  cell   left   top  right  bottom  name\n");
   for (const LayoutKey& key : layout.Keys()) {
-    std::printf("  %4s  %8d  %-5s  %5d %5d %5d %5d                   %s\n",
-                Hex(key.code, 2).c_str(), key.key_index, U8(key.row_col).c_str(), key.rect.left,
-                key.rect.top, key.rect.right, key.rect.bottom, U8(key.name).c_str());
+    std::printf("  %4s  %8d  %-5s %5d %5d  %5d   %5d  %s\n", Hex(key.code, 2).c_str(),
+                key.key_index, U8(key.row_col).c_str(), key.rect.left, key.rect.top, key.rect.right,
+                key.rect.bottom, U8(key.name).c_str());
   }
   std::printf("Matrix: %d x %d (key codes, .. for an empty cell)\n", layout.RowCount(),
               layout.ColCount());
