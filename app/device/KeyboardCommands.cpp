@@ -72,11 +72,13 @@ bool KeyboardCommands::ReadSlotTable(SlotTable& table) {
 }
 
 bool KeyboardCommands::WriteRemapSlot(int slot, uint8_t key, uint8_t value) {
+  if (FamilyOf(device_type_) != CommandFamily::B) return false;
   return protocol_.SendFeatureAfterPause(
       {kReport, kRemapSlotWrite, 0x01, Byte(slot), key, 0x01, value, 0x01});
 }
 
 bool KeyboardCommands::WriteMacroSlot(std::span<const uint8_t> block) {
+  if (FamilyOf(device_type_) != CommandFamily::B) return false;
   constexpr size_t kPieceBytes = 6;
   bool all_taken = true;
   for (size_t piece = 0; piece < kMacroSlotBlockBytes / kPieceBytes; ++piece) {
@@ -89,7 +91,7 @@ bool KeyboardCommands::WriteMacroSlot(std::span<const uint8_t> block) {
 }
 
 bool KeyboardCommands::UploadMacro(int slot, std::span<const uint8_t> body) {
-  if (body.size() < 2) return false;
+  if (FamilyOf(device_type_) != CommandFamily::A || body.size() < 2) return false;
   // The keyboard counts a body of n events as N = 3n + 3 bytes and reads the length byte of the
   // last packet as N - 60 * (N / 60).
   const size_t events = body[1];
@@ -120,6 +122,7 @@ bool KeyboardCommands::UploadMacro(int slot, std::span<const uint8_t> body) {
 }
 
 bool KeyboardCommands::SendShortcutMacro(int slot, std::span<const uint8_t> events) {
+  if (FamilyOf(device_type_) != CommandFamily::A) return false;
   const size_t count = std::min(events.size() / 3, kShortcutEventsMax);
   OutputReport report{kOut,       kMacroUpload, Byte(static_cast<int>(3 * count)), 0x00, 0x00,
                       Byte(slot), 0x01,         Byte(static_cast<int>(count))};
@@ -129,6 +132,8 @@ bool KeyboardCommands::SendShortcutMacro(int slot, std::span<const uint8_t> even
 }
 
 bool KeyboardCommands::WriteKeyMap(std::span<const uint8_t> block) {
+  // Family B keeps slots instead of a key map and never gets one.
+  if (FamilyOf(device_type_) != CommandFamily::A) return false;
   return protocol_.WriteChunked(
       {kKeyMapWrite, kKeyMapBytes, kKeyMapPause, OutputChannel::Chosen, false}, block);
 }

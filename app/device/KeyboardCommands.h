@@ -52,7 +52,7 @@ class KeyboardCommands {
   int DeviceType() const { return device_type_; }
   int ConnectionMode() const { return connection_mode_; }
 
-  // Family B key slots.
+  // Family B key slots (false without sending for other families).
   bool ReadSlotTable(SlotTable& table);
   // Fills remapping slot 1 to 10 with `key` typing `value`; key 0 clears it.
   bool WriteRemapSlot(int slot, uint8_t key, uint8_t value);
@@ -60,7 +60,7 @@ class KeyboardCommands {
   // all-zero tail clears the slot. Every packet is sent even after one fails.
   bool WriteMacroSlot(std::span<const uint8_t> block);
 
-  // Family A key map and macros.
+  // Family A key map and macros (false without sending for other families).
   // Uploads one recorded macro body [repeat count, event count n, n events of 3 bytes] into
   // `slot`; stops at the first packet that is not taken.
   bool UploadMacro(int slot, std::span<const uint8_t> body);
