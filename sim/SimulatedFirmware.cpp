@@ -88,7 +88,8 @@ int SimulatedFirmware::OnGetFeature(int connection_mode, int interface_number,
     Feature answer{kFeatureId};
     if (interface_number == kCommandInterface && !answers_.empty()) {
       answer = answers_.front();
-      answers_.pop_front();
+      // The last answer stays the report's content until the next request, as on a keyboard.
+      if (answers_.size() > 1) answers_.pop_front();
     }
     if (wrong_answers_ > 0) {
       --wrong_answers_;
