@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/device/Discovery.h"
+#include "app/device/KeyboardCommands.h"
 #include "app/model/Configuration.h"
 #include "app/shell/Startup.h"
 #include "platform/Text.h"
@@ -47,6 +48,16 @@ void FindKeyboard() {
   }
   Say("keyboard found by connection mode " + std::to_string(result.connection_mode) +
       "; commands go to " + platform::ToUtf8(result.chosen_path));
+  auto& commands = KeyboardCommands::Instance();
+  commands.SetKeyboard(kActiveDeviceType, result.connection_mode);
+  int version = 0;
+  if (commands.ReadFirmwareVersion(version)) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%x", version);
+    Say(std::string("firmware version ") + text);
+  } else {
+    Say("the keyboard did not answer the firmware version request");
+  }
 }
 
 }  // namespace

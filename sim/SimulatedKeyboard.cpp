@@ -20,21 +20,29 @@ constexpr InterfaceShape kInterfaces[] = {
     {3, 0xFF01, 0x0001},  // side channel
 };
 
-// One interface of the simulated keyboard. It accepts every report; the firmware model behind it
-// answers commands.
+// One interface of the simulated keyboard: hands every transfer to the firmware, saying which
+// connection mode and interface it came through.
 class SimulatedInterface final : public platform::FakeHidEndpoint {
  public:
-  explicit SimulatedInterface(platform::HidInterfaceInfo info) : info_(std::move(info)) {}
+  SimulatedInterface(platform::HidInterfaceInfo info, int connection_mode,
+                     std::shared_ptr<SimulatedFirmware> firmware)
+      : info_(std::move(info)), connection_mode_(connection_mode), firmware_(std::move(firmware)) {}
 
   platform::HidInterfaceInfo Info() const override { return info_; }
-  int OnWrite(std::span<const uint8_t> report) override { return static_cast<int>(report.size()); }
-  int OnSetFeature(std::span<const uint8_t> report) override {
-    return static_cast<int>(report.size());
+  int OnWrite(std::span<const uint8_t> report) override {
+    return firmware_->OnWrite(connection_mode_, info_.interface_number, report);
   }
-  int OnGetFeature(std::span<uint8_t> report) override { return static_cast<int>(report.size()); }
+  int OnSetFeature(std::span<const uint8_t> report) override {
+    return firmware_->OnSetFeature(connection_mode_, info_.interface_number, report);
+  }
+  int OnGetFeature(std::span<uint8_t> report) override {
+    return firmware_->OnGetFeature(connection_mode_, info_.interface_number, report);
+  }
 
  private:
   platform::HidInterfaceInfo info_;
+  int connection_mode_;
+  std::shared_ptr<SimulatedFirmware> firmware_;
 };
 
 }  // namespace
@@ -43,6 +51,8 @@ SimulatedKeyboard::SimulatedKeyboard(std::shared_ptr<platform::FakeHidBus> bus)
     : bus_(std::move(bus)) {}
 
 SimulatedKeyboard::~SimulatedKeyboard() {
+  // Handles may outlive the keyboard; its firmware must not call back into it.
+  firmware_->UnplugAfterTransfers(0, {});
   for (int mode : std::set<int>(plugged_))
     UnplugMode(mode);
 }
@@ -65,7 +75,7 @@ void SimulatedKeyboard::PlugMode(int connection_mode) {
     info.usage_page = shape.usage_page;
     info.usage = shape.usage;
     info.interface_number = shape.number;
-    bus_->Plug(std::make_shared<SimulatedInterface>(info));
+    bus_->Plug(std::make_shared<SimulatedInterface>(info, connection_mode, firmware_));
   }
   plugged_.insert(connection_mode);
 }
@@ -78,6 +88,18 @@ void SimulatedKeyboard::UnplugMode(int connection_mode) {
 
 bool SimulatedKeyboard::IsPlugged(int connection_mode) const {
   return plugged_.contains(connection_mode);
+}
+
+void SimulatedKeyboard::RemoveSideChannel(int connection_mode) {
+  if (plugged_.contains(connection_mode))
+    bus_->Unplug(InterfacePath(connection_mode, SimulatedFirmware::kSideInterface));
+}
+
+void SimulatedKeyboard::UnplugAfterTransfers(int nth) {
+  firmware_->UnplugAfterTransfers(nth, [this] {
+    for (int mode : std::set<int>(plugged_))
+      UnplugMode(mode);
+  });
 }
 
 SimulatedKeyboard& PlugSimulatedKeyboard(const std::vector<int>& connection_modes) {

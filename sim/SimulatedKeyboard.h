@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/fake/FakeHidBus.h"
+#include "sim/SimulatedFirmware.h"
 
 namespace sim {
 
@@ -18,7 +19,7 @@ constexpr uint16_t kProductIds[3] = {0x0005, 0x0006, 0x0007};
 // the vendor command interface (interface 1), the side channel for the live colour stream
 // (interface 3), both on the vendor usage page 0xFF01 with usage 1, and the standard keyboard
 // interface (interface 0, usage page 1, usage 6) that the program must open, find unsuitable and
-// close again.
+// close again. Behind every interface sits one firmware model that answers the command protocol.
 class SimulatedKeyboard {
  public:
   explicit SimulatedKeyboard(std::shared_ptr<platform::FakeHidBus> bus);
@@ -28,12 +29,20 @@ class SimulatedKeyboard {
   void PlugMode(int connection_mode);
   void UnplugMode(int connection_mode);
   bool IsPlugged(int connection_mode) const;
+  // Pulls out only the side channel of one connection mode, as a keyboard without it would be.
+  void RemoveSideChannel(int connection_mode);
+  // Pulls out every connection mode right after the `nth` transfer from now: a keyboard unplugged
+  // in the middle of an exchange.
+  void UnplugAfterTransfers(int nth);
+
+  SimulatedFirmware& Firmware() { return *firmware_; }
 
   // The identity path of one interface of one mode.
   static std::wstring InterfacePath(int connection_mode, int interface_number);
 
  private:
   std::shared_ptr<platform::FakeHidBus> bus_;
+  std::shared_ptr<SimulatedFirmware> firmware_ = std::make_shared<SimulatedFirmware>();
   std::set<int> plugged_;
 };
 

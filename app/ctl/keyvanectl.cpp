@@ -4,8 +4,10 @@
 #include <string>
 
 #include "app/ctl/CtlCommand.h"
+#include "app/device/TracingHid.h"
 #include "platform/Backend.h"
 #include "platform/Folders.h"
+#include "platform/Hid.h"
 #include "sim/SimulatedKeyboard.h"
 
 namespace {
@@ -25,6 +27,16 @@ class DataFolderOverride final : public platform::Folders {
   std::shared_ptr<platform::Folders> real_;
 };
 
+// --trace: every HID transfer goes through a tracing back end wrapped around the real or simulated
+// one. Trace lines go to standard error so that --json output stays machine-readable.
+void TraceHidTransfers() {
+  std::shared_ptr<platform::Hid> inner = platform::Install<platform::Hid>(nullptr);
+  if (!inner) inner = platform::MakeRealBackend<platform::Hid>();
+  platform::Install<platform::Hid>(std::make_shared<TracingHid>(
+      std::move(inner),
+      [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); }));
+}
+
 void PrintUsage(FILE* out) {
   std::fprintf(out,
                "Usage: keyvanectl [--simulate] [--trace] [--json] [--dir FOLDER] COMMAND [ARGS]\n"
@@ -32,7 +44,8 @@ void PrintUsage(FILE* out) {
                "  --simulate[=MODES]  use the simulated keyboard instead of hardware, plugged\n"
                "                in by cable and both receivers, or in the listed modes\n"
                "                (0 cable, 1 and 2 the receivers: --simulate=1,2)\n"
-               "  --trace       print every HID transfer\n"
+               "  --trace       print every HID transfer (time since the previous one, direction,\n"
+               "                channel, report bytes) on standard error\n"
                "  --json        print machine-readable JSON\n"
                "  --dir FOLDER  read the program's data files (config.xml, layouts, language)\n"
                "                from FOLDER instead of the program folder\n"
@@ -94,5 +107,6 @@ int main(int argc, char** argv) {
         options.dir, platform::MakeRealBackend<platform::Folders>()));
   }
   if (options.simulate) sim::PlugSimulatedKeyboard(options.simulated_modes);
+  if (options.trace) TraceHidTransfers();
   return command->run(options);
 }

@@ -234,6 +234,16 @@ int DeviceLink::ConnectionModeOf(int vid, int pid) const {
   return mode ? mode->connection_mode : 0;
 }
 
+bool DeviceLink::CanTransfer() {
+  std::lock_guard lock(mutex_);
+  return open_ && ChosenDevice() != nullptr;
+}
+
+bool DeviceLink::CanTransferSide() const {
+  std::lock_guard lock(mutex_);
+  return open_ && side_channel_ != nullptr;
+}
+
 int DeviceLink::WriteOutput(std::span<const uint8_t> report) {
   std::lock_guard lock(mutex_);
   platform::HidDevice* device = open_ ? ChosenDevice() : nullptr;

@@ -93,6 +93,11 @@ class DeviceLink {
   int DeviceTypeOf(int vid, int pid) const;
   int ConnectionModeOf(int vid, int pid) const;
 
+  // Whether a transfer would reach the keyboard now: the link is open and has a chosen interface
+  // (the side channel for side-channel writes).
+  bool CanTransfer();
+  bool CanTransferSide() const;
+
   // Transfers. Each fails (-1) at once while the link is closed or the interface is missing, and
   // otherwise returns what the interface returned.
   int WriteOutput(std::span<const uint8_t> report);

@@ -31,6 +31,37 @@ TEST(KeyvanectlTest, WithOnlyTheReceiversTheFirstIsChosenAndTheSecondRecorded) {
   EXPECT_TRUE(Contains(result.output, R"("connection_mode": 2)")) << result.output;
 }
 
+TEST(KeyvanectlTest, TraceShowsTheFirmwareExchangeWithItsPauses) {
+  const auto result = RunProgram("keyvanectl", {"--simulate", "--trace", "firmware"});
+  ASSERT_EQ(result.exit_code, 0) << result.output;
+  std::vector<std::string> lines;
+  for (size_t start = 0, end; start < result.output.size(); start = end + 1) {
+    end = result.output.find('\n', start);
+    if (end == std::string::npos) end = result.output.size();
+    lines.push_back(result.output.substr(start, end - start));
+  }
+  ASSERT_EQ(lines.size(), 3u) << result.output;
+  EXPECT_TRUE(Contains(lines[0], "-> feature  07 FD 00 00 00 00 00 00")) << lines[0];
+  EXPECT_TRUE(Contains(lines[1], "<- feature  07 01 05 00 00 00 00 00")) << lines[1];
+  EXPECT_EQ(lines[2], "Firmware version 105 (0x0105)");
+  // Both transfers waited their 16 ms pause first.
+  for (int i = 0; i < 2; ++i)
+    EXPECT_GE(std::stod(lines[i].substr(1)), 16.0) << lines[i];
+}
+
+TEST(KeyvanectlTest, FirmwareWithoutTraceOrKeyboard) {
+  // Through a receiver, without --trace: only the answer is printed.
+  const auto quiet = RunProgram("keyvanectl", {"--simulate=1", "firmware", "--json"});
+  ASSERT_EQ(quiet.exit_code, 0) << quiet.output;
+  EXPECT_TRUE(Contains(quiet.output, R"("version": 261)")) << quiet.output;
+  EXPECT_TRUE(Contains(quiet.output, R"("text": "105")")) << quiet.output;
+  EXPECT_FALSE(Contains(quiet.output, "feature")) << quiet.output;
+  // No keyboard at all: a one-line failure, never a made-up version.
+  const auto none = RunProgram("keyvanectl", {"firmware"});
+  EXPECT_EQ(none.exit_code, 1) << none.output;
+  EXPECT_TRUE(Contains(none.output, "no keyboard connected")) << none.output;
+}
+
 TEST(KeyvanectlTest, ConfigReportsTheShippedFile) {
   const auto result = RunProgram("keyvanectl", {"config", "--json"});
   ASSERT_EQ(result.exit_code, 0) << result.output;
