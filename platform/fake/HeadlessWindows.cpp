@@ -143,7 +143,8 @@ void HeadlessWindows::ReleaseButton(WindowId window, Button button, Point point)
     std::lock_guard lock(mutex_);
     Window* w = Find(window);
     if (!w) return;
-    moved = pointer_ != Point{w->rect.left + point.x, w->rect.top + point.y};
+    // During a caption drag the window moves under the pointer: the release stays where it is.
+    moved = !drag_.window && pointer_ != Point{w->rect.left + point.x, w->rect.top + point.y};
   }
   if (moved) MoveMouse(window, point);
 

@@ -349,6 +349,11 @@ int MControl::OnMouseMove(unsigned flags, CPoint point) {
       }
     });
   }
+  // The mouse left a child whose tooltip is up.
+  if (before && before != mouse_child_ && manager_ &&
+      manager_->GetTooltipCtrlID() == static_cast<int>(before->GetControlID())) {
+    manager_->ClearTooltip();
+  }
   return result || mouse_child_ || before;
 }
 

@@ -289,9 +289,10 @@ void PaintManager::SetBackMode(enumBackMode mode, int border) {
 
 void PaintManager::OnPaint() {
   auto& windows = Windows();
+  // Requests recorded by other threads are widened first, so this paint covers them whole.
+  ProcessPendingUpdates();
   const platform::Rect update = windows.BeginPaint(window_);
   if (windows.IsMinimized(window_)) return;
-  ProcessPendingUpdates();
   deferred_ = deferred_.Union(CRect(update));
   if (deferred_.IsRectEmpty()) return;
 
@@ -654,7 +655,9 @@ long PaintManager::OnMouseMove(unsigned flags, CPoint point) {
     if (!tracking_) return 0;
   }
   MControl* hover = hover_;
-  if (hover && hover->PtInRect(point) && hover->OnCheckMouseResponse(flags, point)) {
+  // The hover control keeps the mouse to itself only while nothing drawn in front of it takes
+  // the point: where two controls overlap, the one on top gets the mouse.
+  if (hover && hover == TopmostAt(point) && hover->OnCheckMouseResponse(flags, point)) {
     hover->OnMouseMove(flags, point);
     return 0;
   }
@@ -677,6 +680,17 @@ long PaintManager::OnMouseMove(unsigned flags, CPoint point) {
   }
   hover_ = found;
   return 0;
+}
+
+MControl* PaintManager::TopmostAt(CPoint point) {
+  std::lock_guard lock(controls_lock_);
+  for (size_t i = controls_.size(); i-- > 0;) {
+    MControl* control = controls_[i];
+    if (control->IsVisible() && control->GetRresponse() && control->PtInRect(point)) {
+      return control;
+    }
+  }
+  return nullptr;
 }
 
 long PaintManager::OnButtonDown(bool right, unsigned flags, CPoint point) {

@@ -170,6 +170,8 @@ class PaintManager : public RKTimer {
   void OnTimerMessage(uint64_t id);
   void OnAnimationTick();
   long OnMouseMove(unsigned flags, CPoint point);
+  // The last visible, mouse-responsive top-level control containing the point.
+  MControl* TopmostAt(CPoint point);
   long OnButtonDown(bool right, unsigned flags, CPoint point);
   long OnButtonUp(bool right, unsigned flags, CPoint point);
   long OnDoubleClick(bool right, unsigned flags, CPoint point);
