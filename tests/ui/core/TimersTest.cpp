@@ -126,7 +126,8 @@ TEST_F(TimersTest, TheMessageOverlayHoldsThenFadesOut) {
   EXPECT_EQ(window.manager.GetMessageOverlay().Alpha(), 255);
   window.Advance(50ms);
   EXPECT_EQ(window.manager.GetMessageOverlay().Alpha(), 245);
-  for (int tick = 0; tick < 40; ++tick) window.Advance(50ms);
+  for (int tick = 0; tick < 40; ++tick)
+    window.Advance(50ms);
   EXPECT_EQ(window.manager.GetMessageOverlay().Alpha(), 0);
   EXPECT_FALSE(window.Headless().HasTimer(window.id, PaintManager::kMessageFadeTimer));
   window.Settle();
