@@ -16,6 +16,7 @@
 #include "platform/Timers.h"
 #include "platform/Tray.h"
 #include "platform/VirtualInput.h"
+#include "platform/Windows.h"
 
 namespace platform {
 namespace {
@@ -70,6 +71,7 @@ KEYVANE_PLATFORM_FACILITY(Shell)
 KEYVANE_PLATFORM_FACILITY(Timers)
 KEYVANE_PLATFORM_FACILITY(Tray)
 KEYVANE_PLATFORM_FACILITY(VirtualInput)
+KEYVANE_PLATFORM_FACILITY(Windows)
 
 #undef KEYVANE_PLATFORM_FACILITY
 

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <algorithm>
+
+namespace platform {
+
+// A point in pixels.
+struct Point {
+  int x = 0;
+  int y = 0;
+  bool operator==(const Point&) const = default;
+};
+
+// A rectangle in pixels; right and bottom are exclusive.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  bool IsEmpty() const { return right <= left || bottom <= top; }
+  bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+  Rect Intersect(const Rect& other) const {
+    Rect r{std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
+           std::min(bottom, other.bottom)};
+    return r.IsEmpty() ? Rect{} : r;
+  }
+  // The smallest rectangle holding both; an empty side does not count.
+  Rect Union(const Rect& other) const {
+    if (IsEmpty()) return other;
+    if (other.IsEmpty()) return *this;
+    return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
+            std::max(bottom, other.bottom)};
+  }
+  bool operator==(const Rect&) const = default;
+};
+
+}  // namespace platform

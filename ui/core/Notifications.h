@@ -1,0 +1,23 @@
+#pragma once
+
+namespace LumoUI {
+
+// What a control tells its owner through OnBaseMessage (the second argument).
+enum NotifyCode : unsigned {
+  NOTIFY_PRESSED = 1,
+  NOTIFY_CLICKED = 2,
+  NOTIFY_DOUBLE_CLICKED = 3,
+  NOTIFY_RIGHT_RELEASED = 5,
+  NOTIFY_KEY_CHECKED = 7,
+  NOTIFY_POSITION_CHANGING = 8,
+  NOTIFY_INNER_PRESSED = 9,
+  NOTIFY_SECONDARY_RIGHT_RELEASED = 24,
+  NOTIFY_TEXT_CHANGED = 26,
+  NOTIFY_COLOR_CHANGED = 27,
+  NOTIFY_SPIN_CHANGED = 28,
+  NOTIFY_EDIT_CLOSED = 29,
+  NOTIFY_EDIT_OPENED = 30,
+  NOTIFY_EDIT_ICON_RELEASED = 31,
+};
+
+}  // namespace LumoUI
