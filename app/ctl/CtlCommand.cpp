@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/model/Configuration.h"
+
 namespace {
 std::vector<CtlCommand>& Table() {
   static std::vector<CtlCommand> table;
@@ -24,4 +26,12 @@ const std::vector<CtlCommand>& CtlCommands() {
 int CtlFail(const std::string& message) {
   std::fprintf(stderr, "keyvanectl: %s\n", message.c_str());
   return 1;
+}
+
+bool CtlLoadConfiguration(Configuration& configuration) {
+  const auto file = ConfigurationFile();
+  const auto result = LoadConfiguration(file, configuration);
+  if (result == XmlDocument::LoadResult::Ok) return true;
+  CtlFail(file.string() + ": " + DescribeLoadResult(result));
+  return false;
 }

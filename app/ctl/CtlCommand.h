@@ -36,3 +36,8 @@ const std::vector<CtlCommand>& CtlCommands();
 
 // Prints "keyvanectl: <message>" on standard error and returns 1.
 int CtlFail(const std::string& message);
+
+struct Configuration;
+// Reads config.xml from the program folder (or --dir) as the program does. When it cannot, says
+// why on one line and returns false.
+bool CtlLoadConfiguration(Configuration& configuration);

@@ -105,10 +105,7 @@ int RunConfig(const CtlOptions& options) {
   if (!options.arguments.empty()) return CtlFail("config takes no arguments");
   const auto file = ConfigurationFile();
   Configuration configuration;
-  const auto result = LoadConfiguration(file, configuration);
-  if (result != XmlDocument::LoadResult::Ok) {
-    return CtlFail(file.string() + ": " + DescribeLoadResult(result));
-  }
+  if (!CtlLoadConfiguration(configuration)) return 1;
   options.json ? PrintJson(file, configuration) : PrintText(file, configuration);
   return 0;
 }

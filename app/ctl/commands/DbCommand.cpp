@@ -74,10 +74,7 @@ int RunDb(const CtlOptions& options) {
   // The device name names the data folder, as at the program's start.
   ReadConfigurationName(file);
   Configuration configuration;
-  const auto result = LoadConfiguration(file, configuration);
-  if (result != XmlDocument::LoadResult::Ok) {
-    return CtlFail(file.string() + ": " + DescribeLoadResult(result));
-  }
+  if (!CtlLoadConfiguration(configuration)) return 1;
   const KeyboardModel* model = configuration.FindModel(kActiveDeviceType);
   if (!model) {
     return CtlFail(file.string() + ": no keyboard model of device type " +

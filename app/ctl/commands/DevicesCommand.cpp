@@ -72,12 +72,8 @@ int RunDevices(const CtlOptions& options) {
     if (argument != "--connected") return CtlFail("devices: unknown argument " + argument);
     connected_only = true;
   }
-  const auto file = ConfigurationFile();
   Configuration configuration;
-  const auto loaded = LoadConfiguration(file, configuration);
-  if (loaded != XmlDocument::LoadResult::Ok) {
-    return CtlFail(file.string() + ": " + DescribeLoadResult(loaded));
-  }
+  if (!CtlLoadConfiguration(configuration)) return 1;
   DeviceLink link;
   RegisterSupportedModes(configuration, link);
   const DiscoveryResult result = DiscoverKeyboard(link, kActiveDeviceType);

@@ -11,12 +11,8 @@ namespace {
 int RunFirmware(const CtlOptions& options) {
   if (!options.arguments.empty())
     return CtlFail("firmware: unknown argument " + options.arguments.front());
-  const auto file = ConfigurationFile();
   Configuration configuration;
-  const auto loaded = LoadConfiguration(file, configuration);
-  if (loaded != XmlDocument::LoadResult::Ok) {
-    return CtlFail(file.string() + ": " + DescribeLoadResult(loaded));
-  }
+  if (!CtlLoadConfiguration(configuration)) return 1;
   DeviceLink link;
   RegisterSupportedModes(configuration, link);
   const DiscoveryResult result = DiscoverKeyboard(link, kActiveDeviceType);

@@ -254,10 +254,7 @@ int RunLayout(const CtlOptions& options) {
 
   const auto config_file = ConfigurationFile();
   Configuration configuration;
-  const auto config_result = LoadConfiguration(config_file, configuration);
-  if (config_result != XmlDocument::LoadResult::Ok) {
-    return CtlFail(config_file.string() + ": " + DescribeLoadResult(config_result));
-  }
+  if (!CtlLoadConfiguration(configuration)) return 1;
   LoadedModel loaded;
   loaded.model = configuration.FindModel(device_type);
   if (!loaded.model) {
