@@ -109,6 +109,12 @@ class NoWindows final : public Windows {
   Point ClientToScreen(WindowId, Point point) override { return point; }
   Point ScreenToClient(WindowId, Point point) override { return point; }
   unsigned CaretBlinkMs() override { return 530; }
+  Rect ScreenRect() override { return {}; }
+  bool SetProperty(WindowId, const std::wstring&, uint64_t) override { return false; }
+  bool GetProperty(WindowId, const std::wstring&, uint64_t&) override { return false; }
+  bool RemoveProperty(WindowId, const std::wstring&) override { return false; }
+  std::vector<WindowId> TopLevelWindows() override { return {}; }
+  std::wstring GetClassName(WindowId) override { return {}; }
 };
 
 }  // namespace
