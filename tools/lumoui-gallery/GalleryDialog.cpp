@@ -3,12 +3,6 @@
 #include "tools/lumoui-gallery/SampleButton.h"
 #include "tools/lumoui-gallery/SampleText.h"
 
-LumoUI::CRect GalleryDialog::ButtonRect(unsigned id) {
-  const int index = static_cast<int>(id - kOk);
-  const int left = 40 + index * 150;
-  return {left, 380, left + 130, 420};
-}
-
 void GalleryDialog::InitUI(LumoUI::CRect) {
   LoadBKImage(L"gallery\\background.png");
   SetBackMode(LumoUI::BackModeNinePart, 16);

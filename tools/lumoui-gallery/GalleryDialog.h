@@ -10,7 +10,10 @@ class GalleryDialog : public LumoUI::MDialog {
   static constexpr int kHeight = 480;
   enum ControlId : unsigned { kTitle = 1, kEnglish, kChinese, kOk = 10, kCancel, kYes, kNo };
   // Where the buttons sit (client coordinates), for whoever drives the gallery from outside.
-  static LumoUI::CRect ButtonRect(unsigned id);
+  static LumoUI::CRect ButtonRect(unsigned id) {
+    const int left = 40 + static_cast<int>(id - kOk) * 150;
+    return {left, 380, left + 130, 420};
+  }
 
   void InitUI(LumoUI::CRect client) override;
   long OnMessage(unsigned id, unsigned code, unsigned wparam, long lparam) override;

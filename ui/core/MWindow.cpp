@@ -64,6 +64,10 @@ platform::LParam MWindow::OnWindowMessage(platform::WindowId window, uint32_t me
     OnDestroyMessage(window);
     return 0;
   }
+  if (message == WM_BRINGTOTOP) {
+    BringToTop();
+    return 0;
+  }
   return OnWindowMessage(message, wparam, lparam);
 }
 

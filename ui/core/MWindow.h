@@ -11,6 +11,9 @@ namespace LumoUI {
 // The message a dialog posts to itself to close with a result (wParam).
 constexpr uint32_t WM_USERCLOSE = platform::WM_USER + 0x42;
 
+// Asks a window, possibly from another process, to come to the front (restored and active).
+constexpr uint32_t WM_BRINGTOTOP = platform::WM_APP + 0x110;
+
 // Results ShowModal returns for the usual ways of closing a dialog.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
