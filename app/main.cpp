@@ -5,6 +5,7 @@
 #include "app/device/Discovery.h"
 #include "app/device/KeyboardCommands.h"
 #include "app/model/Configuration.h"
+#include "app/shell/InstanceActivation.h"
 #include "app/shell/Startup.h"
 #include "platform/Text.h"
 #include "sim/SimulatedKeyboard.h"
@@ -86,7 +87,9 @@ int main(int argc, char** argv) {
                               : " (built-in; " + state.config_file.string() + " gave none)"));
   switch (state.instance) {
     case platform::InstanceLock::Result::HeldElsewhere:
-      Say("another instance is running; it keeps the keyboard");
+      Say(ActivateRunningInstance(state.device_name)
+              ? "another instance is running; its window is brought to the front"
+              : "another instance is running; it keeps the keyboard");
       return 0;
     case platform::InstanceLock::Result::Unavailable:
       Say("single-instance lock unavailable; running without it");

@@ -692,4 +692,44 @@ Point HeadlessWindows::ScreenToClient(WindowId window, Point point) {
   return w ? Point{point.x - w->rect.left, point.y - w->rect.top} : point;
 }
 
+// --- properties and search ---
+
+bool HeadlessWindows::SetProperty(WindowId window, const std::wstring& name, uint64_t value) {
+  std::lock_guard lock(mutex_);
+  Window* w = Find(window);
+  if (!w || name.empty()) return false;
+  w->properties[name] = value;
+  return true;
+}
+
+bool HeadlessWindows::GetProperty(WindowId window, const std::wstring& name, uint64_t& value) {
+  std::lock_guard lock(mutex_);
+  Window* w = Find(window);
+  if (!w) return false;
+  const auto it = w->properties.find(name);
+  if (it == w->properties.end()) return false;
+  value = it->second;
+  return true;
+}
+
+bool HeadlessWindows::RemoveProperty(WindowId window, const std::wstring& name) {
+  std::lock_guard lock(mutex_);
+  Window* w = Find(window);
+  return w && w->properties.erase(name) > 0;
+}
+
+std::vector<WindowId> HeadlessWindows::TopLevelWindows() {
+  std::lock_guard lock(mutex_);
+  std::vector<WindowId> result;
+  for (const auto& [id, window] : windows_)
+    result.push_back(id);
+  return result;
+}
+
+std::wstring HeadlessWindows::GetClassName(WindowId window) {
+  std::lock_guard lock(mutex_);
+  Window* w = Find(window);
+  return w ? w->params.class_name : std::wstring();
+}
+
 }  // namespace platform

@@ -94,6 +94,16 @@ void PromptBackground(cairo_t* cr, int, int w, int h) {
   cairo_restore(cr);
 }
 
+// The widget gallery's window, drawn as a nine-part frame with 16-pixel corners: a two-pixel
+// accent border around a dark panel.
+void GalleryBackground(cairo_t* cr, int, int w, int h) {
+  cairo_rectangle(cr, 0, 0, w, h);
+  SetColour(cr, Rgb(0x1070C0));
+  cairo_fill(cr);
+  cairo_rectangle(cr, 2, 2, w - 4, h - 4);
+  FillVertical(cr, 2, h - 2, Rgb(0x1C2A3C), Rgb(0x121C29));
+}
+
 // Drawn as a nine-part frame with 6-pixel borders behind key tips and balloons.
 void TipBackground(cairo_t* cr, int, int w, int h) {
   FillRounded(cr, 0, 0, w, h, 6, Rgb(0x0E141B, 0.96));
@@ -516,6 +526,7 @@ const Picture kPictures[] = {
     {"main_bkg.png", 1280, 720, 1, MainBackground},
     {"pic_caption.png", 1278, 49, 1, Caption},
     {"bk_prompt.png", 380, 200, 1, PromptBackground},
+    {"gallery/background.png", 48, 48, 1, GalleryBackground},
     {"img_tip_bk.png", 190, 100, 1, TipBackground},
     {"img_tip_arrow_left.png", 8, 16, 1, TipArrowLeft},
     {"img_tip_arrow_right.png", 8, 16, 1, TipArrowRight},

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/Geometry.h"
 #include "platform/Image.h"
@@ -19,6 +20,8 @@ class WindowHandler {
 
 struct WindowParams {
   WindowId owner = 0;
+  // What tools that list windows see as the window's class (WM_CLASS on X11).
+  std::wstring class_name;
   std::wstring title;
   uint32_t class_style = 0;
   uint32_t style = 0;
@@ -100,8 +103,39 @@ class Windows {
 
   virtual Point ClientToScreen(WindowId window, Point point) = 0;
   virtual Point ScreenToClient(WindowId window, Point point) = 0;
+  // The part of the screen windows are placed in (the work area, else the whole screen).
+  virtual Rect ScreenRect() = 0;
   // How long the text caret stays on and off.
   virtual unsigned CaretBlinkMs() = 0;
+
+  // Named numeric properties: other processes can read them, and find a window by them.
+  virtual bool SetProperty(WindowId window, const std::wstring& name, uint64_t value) = 0;
+  virtual bool GetProperty(WindowId window, const std::wstring& name, uint64_t& value) = 0;
+  virtual bool RemoveProperty(WindowId window, const std::wstring& name) = 0;
+  // Every top-level window on the desktop, this process's and other programs', bottom to top.
+  // Windows of other processes accept IsWindow, GetTitle, GetClassName, GetProperty, Show,
+  // Activate and Post (the message reaches the other process's queue).
+  virtual std::vector<WindowId> TopLevelWindows() = 0;
+  virtual std::wstring GetClassName(WindowId window) = 0;
+
+  // The first top-level window whose class and title match; an empty string matches any.
+  WindowId FindWindow(const std::wstring& class_name, const std::wstring& title) {
+    for (WindowId window : TopLevelWindows()) {
+      if ((class_name.empty() || GetClassName(window) == class_name) &&
+          (title.empty() || GetTitle(window) == title)) {
+        return window;
+      }
+    }
+    return 0;
+  }
+  // The first top-level window that carries a property of this name.
+  WindowId FindWindowWithProperty(const std::wstring& name) {
+    uint64_t value = 0;
+    for (WindowId window : TopLevelWindows()) {
+      if (GetProperty(window, name, value)) return window;
+    }
+    return 0;
+  }
 };
 
 }  // namespace platform

@@ -86,6 +86,12 @@ class HeadlessWindows final : public Windows {
   Point ClientToScreen(WindowId window, Point point) override;
   Point ScreenToClient(WindowId window, Point point) override;
   unsigned CaretBlinkMs() override { return 530; }
+  Rect ScreenRect() override { return {0, 0, 1920, 1080}; }
+  bool SetProperty(WindowId window, const std::wstring& name, uint64_t value) override;
+  bool GetProperty(WindowId window, const std::wstring& name, uint64_t& value) override;
+  bool RemoveProperty(WindowId window, const std::wstring& name) override;
+  std::vector<WindowId> TopLevelWindows() override;
+  std::wstring GetClassName(WindowId window) override;
 
  private:
   using Duration = std::chrono::nanoseconds;
@@ -107,6 +113,7 @@ class HeadlessWindows final : public Windows {
     int presents = 0;
     Rect last_presented;
     std::map<uint64_t, WindowTimer> timers;
+    std::map<std::wstring, uint64_t> properties;
   };
   struct SentMessage {
     WindowMessage message;
