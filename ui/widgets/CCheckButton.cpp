@@ -34,7 +34,10 @@ int CCheckButton::SetControlFocus(int focus) {
 }
 
 int CCheckButton::OnControlKeyDown(unsigned virtual_key, unsigned, unsigned modifiers) {
-  if (virtual_key != platform::VK_SPACE || modifiers || !IsFocused() || !IsEnabled()) return 0;
+  // A click records the box as the window's focus control without calling SetControlFocus(1),
+  // so either mark counts as having the focus.
+  const bool focused = IsFocused() || IsFocusControl();
+  if (virtual_key != platform::VK_SPACE || modifiers || !focused || !IsEnabled()) return 0;
   SetCheck(NextCheck());
   SendMessageW(NOTIFY_KEY_CHECKED, 0, check_);
   return 1;
