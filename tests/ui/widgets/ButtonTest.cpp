@@ -23,10 +23,9 @@ class ButtonTest : public testing::Test {
  protected:
   ButtonTest() {
     skins.WriteStrip("button.png", {kNormal, kHover, kPressed, kDisabled}, 20, 10);
-    skins.WriteStrip("check.png",
-                     {kNormal, kHover, kPressed, kDisabled, kOnNormal, kOnHover, kPressed,
-                      kDisabled},
-                     10, 10);
+    skins.WriteStrip(
+        "check.png",
+        {kNormal, kHover, kPressed, kDisabled, kOnNormal, kOnHover, kPressed, kDisabled}, 10, 10);
   }
   template <typename T>
   T* Make(const wchar_t* name, unsigned id, CRect rect) {

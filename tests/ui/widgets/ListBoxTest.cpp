@@ -35,8 +35,8 @@ class DListBoxTest : public testing::Test {
   DListBoxTest() {
     panel = static_cast<LumoUI::MPanel*>(
         window.manager.AddControl(new LumoUI::MPanel(&window, 50, {0, 0, 300, 200}, 1, 1)));
-    list = dynamic_cast<DListBox*>(panel->CreateControl(L"DListBox", 60, {10, 10, 210, 138},
-                                                        L"", 1, 1));
+    list = dynamic_cast<DListBox*>(
+        panel->CreateControl(L"DListBox", 60, {10, 10, 210, 138}, L"", 1, 1));
     auto editor = std::make_unique<FakeEditor>();
     fake = editor.get();
     list->SetInPlaceEditor(std::move(editor));

@@ -23,8 +23,8 @@ class TabCtrlTest : public testing::Test {
   }
   void AddTabs(int count) {
     for (int i = 0; i < count; ++i) {
-      auto* page = window.manager.CreateControl(L"MTabLayout", 100 + i, {100, 0, 300, 200}, L"",
-                                                1, 1);
+      auto* page =
+          window.manager.CreateControl(L"MTabLayout", 100 + i, {100, 0, 300, 200}, L"", 1, 1);
       pages.push_back(page);
       tabs->InsertItem(10 + i, L"Tab", L"tab.png", page, -1, 80);
     }
