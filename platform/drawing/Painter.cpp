@@ -95,6 +95,10 @@ void Painter::ClipTo(const Rect& rect) {
   cairo_clip(impl_->cr);
 }
 
+void Painter::Translate(int dx, int dy) {
+  cairo_translate(impl_->cr, dx, dy);
+}
+
 Rect Painter::ClipBounds() {
   double x1, y1, x2, y2;
   cairo_clip_extents(impl_->cr, &x1, &y1, &x2, &y2);

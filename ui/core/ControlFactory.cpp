@@ -4,6 +4,30 @@
 #include <iterator>
 
 #include "ui/core/MControl.h"
+#include "ui/widgets/CArea.h"
+#include "ui/widgets/CCheckButton.h"
+#include "ui/widgets/CGifPicture.h"
+#include "ui/widgets/CHelpButton.h"
+#include "ui/widgets/CIconButton.h"
+#include "ui/widgets/CImageButton.h"
+#include "ui/widgets/CPhotoFrame.h"
+#include "ui/widgets/CRadioButton.h"
+#include "ui/widgets/CSliderPicture.h"
+#include "ui/widgets/CSpinButton.h"
+#include "ui/widgets/CSwitchButton.h"
+#include "ui/widgets/CTextButton.h"
+#include "ui/widgets/CTimerButton.h"
+#include "ui/widgets/DListBox.h"
+#include "ui/widgets/MButton.h"
+#include "ui/widgets/MLevelCtrl.h"
+#include "ui/widgets/MListBox.h"
+#include "ui/widgets/MPicture.h"
+#include "ui/widgets/MProgress.h"
+#include "ui/widgets/MSlider.h"
+#include "ui/widgets/MSpinButton.h"
+#include "ui/widgets/MTabCtrl.h"
+#include "ui/widgets/MTabLayout.h"
+#include "ui/widgets/MText.h"
 
 namespace LumoUI {
 namespace {
@@ -51,34 +75,34 @@ struct Entry {
 
 // clang-format off
 constexpr Entry kEntries[] = {
-    {L"CArea", kBoth, nullptr},             // VisibleAlwaysEnabled
-    {L"MText", kBoth, nullptr},             // TitleVisible
-    {L"MPicture", kBoth, nullptr},          // VisibleEnabled
-    {L"CPhotoFrame", kBoth, nullptr},       // VisibleEnabled
-    {L"CSliderPicture", kBoth, nullptr},    // VisibleEnabled
-    {L"CGifPicture", kBoth, nullptr},       // VisibleEnabled
-    {L"MProgress", kBoth, nullptr},         // VisibleEnabled
-    {L"MSlider", kBoth, nullptr},           // VisibleEnabled
-    {L"MLevelCtrl", kBoth, nullptr},        // VisibleEnabled
-    {L"MButton", kBoth, nullptr},           // TitleVisibleEnabled
-    {L"CImageButton", kBoth, nullptr},      // TitleVisibleEnabled
-    {L"CTextButton", kBoth, nullptr},       // TitleVisibleEnabled
-    {L"CCheckButton", kBoth, nullptr},      // TitleVisibleEnabled
-    {L"CRadioButton", kBoth, nullptr},      // TitleVisibleEnabled
+    {L"CArea", kBoth, &VisibleAlwaysEnabled<CArea>},
+    {L"MText", kBoth, &TitleVisible<MText>},
+    {L"MPicture", kBoth, &VisibleEnabled<MPicture>},
+    {L"CPhotoFrame", kBoth, &VisibleEnabled<CPhotoFrame>},
+    {L"CSliderPicture", kBoth, &VisibleEnabled<CSliderPicture>},
+    {L"CGifPicture", kBoth, &VisibleEnabled<CGifPicture>},
+    {L"MProgress", kBoth, &VisibleEnabled<MProgress>},
+    {L"MSlider", kBoth, &VisibleEnabled<MSlider>},
+    {L"MLevelCtrl", kBoth, &VisibleEnabled<MLevelCtrl>},
+    {L"MButton", kBoth, &TitleVisibleEnabled<MButton>},
+    {L"CImageButton", kBoth, &TitleVisibleEnabled<CImageButton>},
+    {L"CTextButton", kBoth, &TitleVisibleEnabled<CTextButton>},
+    {L"CCheckButton", kBoth, &TitleVisibleEnabled<CCheckButton>},
+    {L"CRadioButton", kBoth, &TitleVisibleEnabled<CRadioButton>},
     {L"CColorButton", kBoth, nullptr},      // VisibleEnabled
-    {L"MSpinButton", kBoth, nullptr},       // VisibleEnabled
-    {L"CSpinButton", kBoth, nullptr},       // VisibleEnabled
-    {L"CSwitchButton", kBoth, nullptr},     // VisibleEnabled
-    {L"CIconButton", kBoth, nullptr},       // TitleVisibleEnabled
-    {L"CTimerButton", kBoth, nullptr},      // TitleVisibleEnabled
-    {L"CHelpButton", kBoth, nullptr},       // TitleVisibleEnabled
+    {L"MSpinButton", kBoth, &VisibleEnabled<MSpinButton>},
+    {L"CSpinButton", kBoth, &VisibleEnabled<CSpinButton>},
+    {L"CSwitchButton", kBoth, &VisibleEnabled<CSwitchButton>},
+    {L"CIconButton", kBoth, &TitleVisibleEnabled<CIconButton>},
+    {L"CTimerButton", kBoth, &TitleVisibleEnabled<CTimerButton>},
+    {L"CHelpButton", kBoth, &TitleVisibleEnabled<CHelpButton>},
     {L"MEdit", kBoth, nullptr},             // TitleVisibleEnabled
     {L"MRichEdit", kBoth, nullptr},         // TitleVisibleEnabled
     {L"MEditEx", kBoth, nullptr},           // TitleVisibleEnabled
     {L"MComboBox", kBoth, nullptr},         // VisibleEnabled
-    {L"MTabCtrl", kBoth, nullptr},          // VisibleEnabled
-    {L"MTabLayout", kBoth, nullptr},        // Visible
-    {L"MListBox", kBoth, nullptr},          // Visible
+    {L"MTabCtrl", kBoth, &VisibleEnabled<MTabCtrl>},
+    {L"MTabLayout", kBoth, &Visible<MTabLayout>},
+    {L"MListBox", kBoth, &Visible<MListBox>},
     {L"MPalette", kBoth, nullptr},          // Visible
     {L"CColorPalette", kBoth, nullptr},     // Visible
     {L"CColorSelect", kBoth, nullptr},      // Visible
@@ -89,7 +113,7 @@ constexpr Entry kEntries[] = {
     {L"CDeviceCtrl", kBoth, nullptr},       // VisibleAlwaysEnabled
     {L"BatteryCtrl", kWindow, nullptr},     // VisibleAlwaysEnabled
     {L"KeyFuncControl", kContainer, nullptr},  // Visible
-    {L"DListBox", kContainer, nullptr},     // Visible
+    {L"DListBox", kContainer, &Visible<DListBox>},
     {L"CRecordList", kContainer, nullptr},  // Visible
     {L"UpgradeButton", kContainer, nullptr},   // TitleVisibleAlwaysEnabled
     {L"DownloadButton", kContainer, nullptr},  // TitleVisibleAlwaysEnabled

@@ -317,6 +317,14 @@ CPoint MControl::ChildPoint(const MControl* child, CPoint window_point, CPoint c
   return id == 1 || id == 2 ? window_point : content_point;
 }
 
+void MControl::MoveControlToEnd(MControl* child) {
+  std::lock_guard lock(controls_lock_);
+  auto it = std::find(controls_.begin(), controls_.end(), child);
+  if (it == controls_.end()) return;
+  controls_.erase(it);
+  controls_.push_back(child);
+}
+
 int MControl::OnMouseMove(unsigned flags, CPoint point) {
   if (!visible_ || !response_) return 0;
   const CPoint window_point = point;

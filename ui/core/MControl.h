@@ -139,6 +139,10 @@ class MControl : public MObject {
   // The mouse child and the point a child sees: scroll bars (ids 1 and 2) get the window point.
   MControl* GetMouseChild() const { return mouse_child_; }
   static CPoint ChildPoint(const MControl* child, CPoint window_point, CPoint content_point);
+  // Moves one of this control's children to the end of the controls list (drawn and hit last).
+  void MoveControlToEnd(MControl* child);
+  // Held around walks of GetControls() made outside this class.
+  std::recursive_mutex& ControlsLock() const { return controls_lock_; }
 
  private:
   int OnButtonDown(bool right, unsigned flags, CPoint point);

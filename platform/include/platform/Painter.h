@@ -40,6 +40,9 @@ class Painter {
   void Save();
   void Restore();
   void ClipTo(const Rect& rect);
+  // Moves the origin: what is drawn at (x, y) afterwards lands at (x + dx, y + dy). Undone by
+  // Restore, like the clip.
+  void Translate(int dx, int dy);
   // The current clip in image coordinates.
   Rect ClipBounds();
 
