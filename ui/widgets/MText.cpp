@@ -3,6 +3,60 @@
 #include <vector>
 
 namespace LumoUI {
+namespace {
+
+// Ideographs and the like may break anywhere; other scripts break after spaces.
+bool BreaksAnywhere(wchar_t c) {
+  return c >= 0x2E80;
+}
+
+// The next piece a line may end after: a word with the spaces that follow it, or one ideograph.
+std::wstring NextUnit(const std::wstring& text, size_t& pos) {
+  const size_t start = pos;
+  if (BreaksAnywhere(text[pos])) return text.substr(pos++, 1);
+  while (pos < text.size() && text[pos] != L' ' && !BreaksAnywhere(text[pos]))
+    ++pos;
+  while (pos < text.size() && text[pos] == L' ')
+    ++pos;
+  return text.substr(start, pos - start);
+}
+
+std::wstring TrimRight(std::wstring text) {
+  while (!text.empty() && text.back() == L' ')
+    text.pop_back();
+  return text;
+}
+
+// Breaks one paragraph into lines no wider than `width`; a word wider than a line is broken
+// between characters.
+std::vector<std::wstring> WrapParagraph(platform::Painter& painter, const platform::Font& font,
+                                        const std::wstring& text, int width) {
+  std::vector<std::wstring> lines;
+  const auto fits = [&](const std::wstring& line) {
+    return painter.MeasureText(TrimRight(line), font).width <= width;
+  };
+  std::wstring current;
+  for (size_t pos = 0; pos < text.size();) {
+    std::wstring unit = NextUnit(text, pos);
+    if (fits(current + unit)) {
+      current += unit;
+      continue;
+    }
+    if (!current.empty()) lines.push_back(TrimRight(current));
+    current.clear();
+    for (wchar_t c : unit) {  // only a unit wider than a whole line gets here with characters left
+      if (!current.empty() && !fits(current + c)) {
+        lines.push_back(TrimRight(current));
+        current.clear();
+      }
+      current += c;
+    }
+  }
+  lines.push_back(TrimRight(current));
+  return lines;
+}
+
+}  // namespace
 
 MText::MText(MObject* parent, unsigned id, CRect rect, const wchar_t* title, int visible)
     : MControlFont(parent, id, rect, title, visible, 1, 1) {}
@@ -43,11 +97,17 @@ void MText::DrawControl(platform::Painter& painter, CRect) {
     DrawLine(painter, title, rect);
     return;
   }
+  // Lines end at line breaks, and wrap where they are wider than the control.
   std::vector<std::wstring> lines;
   size_t start = 0;
-  for (size_t end; (end = title.find(L'\n', start)) != std::wstring::npos; start = end + 1)
-    lines.push_back(title.substr(start, end - start));
-  lines.push_back(title.substr(start));
+  for (size_t end = 0; end != std::wstring::npos; start = end + 1) {
+    end = title.find(L'\n', start);
+    const std::wstring paragraph =
+        title.substr(start, end == std::wstring::npos ? end : end - start);
+    for (auto& line : WrapParagraph(painter, GetDrawFont(), paragraph, rect.Width())) {
+      lines.push_back(std::move(line));
+    }
+  }
   const int line_height = painter.MeasureText(L"Ag", GetDrawFont()).height;
   const int total = line_height * static_cast<int>(lines.size());
   unsigned h, v;

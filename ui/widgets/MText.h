@@ -6,8 +6,9 @@
 
 namespace LumoUI {
 
-// A static text: one line, or several lines (split at line breaks) in multi-line mode, with an
-// optional shadow, background fill and a marked substring drawn in another colour.
+// A static text: one line, or several lines in multi-line mode (split at line breaks and wrapped
+// where wider than the control), with an optional shadow, background fill and a marked substring
+// drawn in another colour.
 class MText : public MControlFont {
  public:
   MText(MObject* parent, unsigned id, CRect rect, const wchar_t* title, int visible);
