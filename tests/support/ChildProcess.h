@@ -19,7 +19,8 @@ class ChildProcess {
 
   bool Started() const { return pid_ > 0; }
   pid_t Pid() const { return pid_; }
-  // The exit code, or -1 when it did not exit normally within `timeout` (it is then killed).
+  // The exit code, or -1 when it did not exit normally within `timeout` (a program still running
+  // is left running; the destructor ends it).
   int Wait(std::chrono::milliseconds timeout);
 
  private:

@@ -37,7 +37,7 @@ class GalleryOnX11 : public ::testing::Test {
     std::vector<std::string> args = {"search"};
     if (only_visible) args.push_back("--onlyvisible");
     args.insert(args.end(), {"--name", kTitle});
-    for (auto deadline = std::chrono::steady_clock::now() + 20s;
+    for (auto deadline = std::chrono::steady_clock::now() + 60s;
          std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(50ms)) {
       std::istringstream found(Xdotool(args));
       std::string id;
@@ -55,7 +55,7 @@ class GalleryOnX11 : public ::testing::Test {
   // Waits until the window shows its first frame: the OK button's face colour at its centre.
   std::shared_ptr<platform::Image> WaitForFirstFrame(const std::string& window) {
     const LumoUI::CRect ok = GalleryDialog::ButtonRect(GalleryDialog::kOk);
-    for (auto deadline = std::chrono::steady_clock::now() + 20s;
+    for (auto deadline = std::chrono::steady_clock::now() + 60s;
          std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(100ms)) {
       auto shot = Screenshot(window);
       if (shot && shot->Pixel(ok.left + 4, ok.top + 4) == 0xFF10A8FD) return shot;

@@ -32,7 +32,7 @@ class MessageBoxOnX11 : public ::testing::Test {
   }
 
   std::string WaitForWindow(const std::string& title) {
-    for (auto deadline = std::chrono::steady_clock::now() + 20s;
+    for (auto deadline = std::chrono::steady_clock::now() + 60s;
          std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(50ms)) {
       std::istringstream found(Xdotool({"search", "--onlyvisible", "--name", title}));
       std::string id;
@@ -47,7 +47,7 @@ class MessageBoxOnX11 : public ::testing::Test {
     const std::string window = WaitForWindow("^MessageBox$");
     if (window.empty()) return -2;
     const auto shot_file = scratch_ / "box.png";
-    for (auto deadline = std::chrono::steady_clock::now() + 20s;
+    for (auto deadline = std::chrono::steady_clock::now() + 60s;
          std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(100ms)) {
       RunProgram("/usr/bin/import", {"-window", window, shot_file.string()}, {x_.Environment()});
       const auto shot = platform::Image::LoadFile(shot_file);
