@@ -205,6 +205,31 @@ TextSize Painter::MeasureText(const std::wstring& text, const Font& font) {
   return {width, height};
 }
 
+TextExtents Painter::MeasureTextExtents(const std::wstring& text, const Font& font,
+                                        int wrap_width) {
+  PangoLayout* layout = impl_->Layout(text, font);
+  if (wrap_width > 0) {
+    pango_layout_set_single_paragraph_mode(layout, FALSE);
+    pango_layout_set_width(layout, wrap_width * PANGO_SCALE);
+    pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+  }
+  PangoRectangle ink;
+  pango_layout_get_extents(layout, &ink, nullptr);
+  TextExtents extents;
+  extents.ink_width = double(ink.width) / PANGO_SCALE;
+  extents.ink_height = double(ink.height) / PANGO_SCALE;
+  PangoContext* context = pango_layout_get_context(layout);
+  PangoFontMetrics* metrics =
+      pango_context_get_metrics(context, pango_layout_get_font_description(layout), nullptr);
+  extents.line_height =
+      double(pango_font_metrics_get_ascent(metrics) + pango_font_metrics_get_descent(metrics)) /
+      PANGO_SCALE;
+  pango_font_metrics_unref(metrics);
+  // The shared layout goes back to one unwrapped line for everyone else.
+  pango_layout_set_width(layout, -1);
+  return extents;
+}
+
 void Painter::DrawText(const std::wstring& text, const Font& font, const Rect& box,
                        TextAlign horizontal, TextAlign vertical, uint32_t argb) {
   if (text.empty() || box.IsEmpty() || (argb >> 24) == 0) return;

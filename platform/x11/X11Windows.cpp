@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/shape.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
@@ -87,6 +88,8 @@ X11Windows::X11Windows(Display* display) : display_(display) {
   atoms_->cardinal = XA_CARDINAL;
   atoms_->net_workarea = AtomOf("_NET_WORKAREA");
 
+  int shape_event = 0, shape_error = 0;
+  has_shape_ = XShapeQueryExtension(display_, &shape_event, &shape_error);
   // Per-pixel alpha needs both a 32-bit visual and a compositor that blends it; without the
   // compositor such windows would show garbage where they are transparent.
   const std::string compositor = "_NET_WM_CM_S" + std::to_string(screen_);
@@ -722,26 +725,32 @@ Rect X11Windows::BeginPaint(WindowId window) {
 bool X11Windows::Present(WindowId window, const Image& image, const Rect& rect,
                          bool per_pixel_alpha) {
   GC gc = nullptr;
+  bool shaped = false;
   {
     std::lock_guard lock(mutex_);
     Window* w = Find(window);
     if (!w) return false;
     gc = w->gc;
+    shaped = w->shaped;
   }
   const Rect area = rect.Intersect({0, 0, image.Width(), image.Height()});
   if (area.IsEmpty()) return true;
   // The back buffer is premultiplied ARGB, the layout of both 24- and 32-bit TrueColor visuals.
-  // An opaque window on an ARGB visual must not let its alpha through.
+  // On an ARGB visual a translucent picture goes out as it is. Everywhere else the window is
+  // opaque: pixels lose their alpha (straight colours, so faded parts keep their colour), and
+  // without a compositor the wholly transparent pixels are cut out of the window's shape.
   std::vector<uint32_t> opaque;
   const uint32_t* pixels = image.Data();
   int stride = image.Width();
   int src_x = area.left, src_y = area.top;
-  if (argb_ && !per_pixel_alpha) {
+  if (argb_ != per_pixel_alpha) {
     opaque.resize(static_cast<size_t>(area.Width()) * area.Height());
     for (int y = 0; y < area.Height(); ++y) {
-      const uint32_t* row = image.Row(area.top + y) + area.left;
-      for (int x = 0; x < area.Width(); ++x)
-        opaque[static_cast<size_t>(y) * area.Width() + x] = row[x] | 0xFF000000;
+      for (int x = 0; x < area.Width(); ++x) {
+        const uint32_t colour = per_pixel_alpha ? image.Pixel(area.left + x, area.top + y)
+                                                : image.Row(area.top + y)[area.left + x];
+        opaque[static_cast<size_t>(y) * area.Width() + x] = colour | 0xFF000000;
+      }
     }
     pixels = opaque.data();
     stride = area.Width();
@@ -756,7 +765,41 @@ bool X11Windows::Present(WindowId window, const Image& image, const Rect& rect,
             area.Height());
   ximage->data = nullptr;  // the pixels belong to the image, not to Xlib
   XDestroyImage(ximage);
+  if (!argb_ && (per_pixel_alpha || shaped)) {
+    const bool now_shaped = per_pixel_alpha && CutTransparentPixels(window, image);
+    std::lock_guard lock(mutex_);
+    if (Window* w = Find(window)) w->shaped = now_shaped;
+  }
   XFlush(display_);
+  return true;
+}
+
+bool X11Windows::CutTransparentPixels(WindowId window, const Image& image) {
+  if (!has_shape_) return false;
+  // The window's shape: one rectangle per run of visible pixels in each row.
+  std::vector<XRectangle> runs;
+  bool any_hole = false;
+  for (int y = 0; y < image.Height(); ++y) {
+    const uint32_t* row = image.Row(y);
+    for (int x = 0; x < image.Width();) {
+      if ((row[x] >> 24) == 0) {
+        any_hole = true;
+        ++x;
+        continue;
+      }
+      const int start = x;
+      while (x < image.Width() && (row[x] >> 24) != 0)
+        ++x;
+      runs.push_back({static_cast<short>(start), static_cast<short>(y),
+                      static_cast<unsigned short>(x - start), 1});
+    }
+  }
+  if (!any_hole) {
+    XShapeCombineMask(display_, window, ShapeBounding, 0, 0, None, ShapeSet);
+    return false;
+  }
+  XShapeCombineRectangles(display_, window, ShapeBounding, 0, 0, runs.data(),
+                          static_cast<int>(runs.size()), ShapeSet, Unsorted);
   return true;
 }
 

@@ -97,6 +97,7 @@ class X11Windows final : public Windows {
     bool minimized = false;
     bool enabled = true;
     bool tracking_leave = false;
+    bool shaped = false;  // transparent pixels cut out of the window's shape
     Rect update;
     std::map<uint64_t, WindowTimer> timers;
   };
@@ -148,6 +149,9 @@ class X11Windows final : public Windows {
   void SetNetState(WindowId window, const char* state, bool on);
   bool SupportsNet(const char* atom_name);
   void ApplyHints(WindowId window, const WindowParams& params);
+  // Without a compositor: makes the wholly transparent pixels holes in the window; false when
+  // the picture has none (the window is whole again) or the server cannot shape windows.
+  bool CutTransparentPixels(WindowId window, const Image& image);
   unsigned long AtomOf(const char* name);
   unsigned long AtomOf(const std::wstring& name);
   std::string ReadTextProperty(WindowId window, const char* property, const char* type);
@@ -159,6 +163,7 @@ class X11Windows final : public Windows {
   int depth_ = 24;
   unsigned long colormap_ = 0;
   bool argb_ = false;
+  bool has_shape_ = false;
   std::unique_ptr<Atoms> atoms_;
   // Focus changes older than our last own focus request are stale and ignored.
   unsigned long focus_request_serial_ = 0;

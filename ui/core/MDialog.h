@@ -78,6 +78,12 @@ class MDialog : public MWindow, public MObject {
   void SetBackColor(COLORREF back, COLORREF border) { manager_.SetBackColor(back, border); }
   // A window with per-pixel alpha: its transparent pixels show what lies behind.
   void SetLayeredWindow(int layered) { manager_.SetLayeredWindow(layered); }
+  // Fades the whole window (255 opaque); turns it into a layered window.
+  void SetWindowAlpha(uint8_t alpha) { manager_.SetWindowAlpha(alpha); }
+  uint8_t GetWindowAlpha() const { return manager_.GetWindowAlpha(); }
+  // Pixels of this colour become holes; PaintManager::kNoColorKey (white) means none.
+  void SetColorKey(COLORREF key) { manager_.SetColorKey(key); }
+  COLORREF GetColorKey() const { return manager_.GetColorKey(); }
   void EnableWndDrag(int enable) { manager_.EnableWndDrag(enable); }
   void SetScrollResID(unsigned vertical, unsigned horizontal);
   unsigned SetMTimer(unsigned milliseconds) { return manager_.SetMTimer(milliseconds); }

@@ -8,6 +8,9 @@ namespace LumoUI {
 // a click anywhere else dismisses it. It reports results to its parent object.
 class MPopupWnd : public MDialog {
  public:
+  // Popups draw their margins in this colour so they can take any shape.
+  static constexpr COLORREF kPopupColorKey = RGB(0xF1, 0xF1, 0xF1);
+  MPopupWnd() { SetColorKey(kPopupColorKey); }
   const wchar_t* GetClassNameW() override { return L"MPopupWnd"; }
   long OnWindowMessage(unsigned message, platform::WParam wparam, platform::LParam lparam) override;
   int OnInitDialog() override;

@@ -4,6 +4,7 @@
 
 #include "platform/Backend.h"
 #include "platform/Clock.h"
+#include "platform/Folders.h"
 #include "ui/core/ControlFactory.h"
 #include "ui/core/MControl.h"
 #include "ui/core/MControlFont.h"
@@ -65,6 +66,7 @@ void PaintManager::DestroyData() {
   ClearAllControls();
   tooltip_.reset();
   images_.Clear();
+  fonts_.ClearTempFont();
   back_image_.reset();
   initialized_ = false;
 }
@@ -233,7 +235,7 @@ void PaintManager::Invalidate() {
 void PaintManager::InvalidateRect(CRect rect, int) {
   if (!window_) return;
   // A window with per-pixel alpha is always presented whole.
-  if (layered_) {
+  if (IsTranslucent()) {
     Windows().Invalidate(window_, nullptr);
   } else {
     const platform::Rect r = rect.ToPlatform();
@@ -259,6 +261,16 @@ CRect PaintManager::GetWindowRect() {
 void PaintManager::SetBackColor(COLORREF back, COLORREF border) {
   back_colour_ = back;
   border_colour_ = border;
+  Invalidate();
+}
+
+void PaintManager::SetWindowAlpha(uint8_t alpha) {
+  window_alpha_ = alpha;
+  Invalidate();
+}
+
+void PaintManager::SetColorKey(COLORREF key) {
+  colour_key_ = key & 0xFFFFFF;
   Invalidate();
 }
 
@@ -320,7 +332,7 @@ void PaintManager::Paint(const CRect& update) {
   if (back_buffer_.Width() != client.Width() || back_buffer_.Height() != client.Height()) {
     back_buffer_ = platform::Image(client.Width(), client.Height());
   }
-  const CRect clip = layered_ ? client : update.Intersect(client);
+  const CRect clip = IsTranslucent() ? client : update.Intersect(client);
   if (clip.IsRectEmpty()) return;
   {
     platform::Painter painter(back_buffer_);
@@ -347,7 +359,37 @@ void PaintManager::Paint(const CRect& update) {
     caret_.Draw(painter, focused);
     overlay_.Draw(painter, Manager::GetFontName());
   }
-  Windows().Present(window_, back_buffer_, clip.ToPlatform(), layered_ != 0);
+  if (window_alpha_ != 255 || colour_key_ != kNoColorKey) {
+    Windows().Present(window_, TranslucentPicture(), clip.ToPlatform(), true);
+  } else {
+    Windows().Present(window_, back_buffer_, clip.ToPlatform(), layered_ != 0);
+  }
+}
+
+const platform::Image& PaintManager::TranslucentPicture() {
+  if (translucent_buffer_.Width() != back_buffer_.Width() ||
+      translucent_buffer_.Height() != back_buffer_.Height()) {
+    translucent_buffer_ = platform::Image(back_buffer_.Width(), back_buffer_.Height());
+  }
+  const bool keyed = colour_key_ != kNoColorKey;
+  const uint32_t key = ArgbFromColorRef(colour_key_, 0) & 0xFFFFFF;
+  const uint32_t alpha = window_alpha_;
+  for (int y = 0; y < back_buffer_.Height(); ++y) {
+    const uint32_t* in = back_buffer_.Row(y);
+    uint32_t* out = translucent_buffer_.Row(y);
+    for (int x = 0; x < back_buffer_.Width(); ++x) {
+      if (keyed && (back_buffer_.Pixel(x, y) & 0xFFFFFF) == key) {
+        out[x] = 0;
+        continue;
+      }
+      // Pixels are premultiplied, so every channel scales alike.
+      uint32_t pixel = 0;
+      for (int shift = 0; shift < 32; shift += 8)
+        pixel |= ((((in[x] >> shift) & 0xFF) * alpha + 127) / 255) << shift;
+      out[x] = pixel;
+    }
+  }
+  return translucent_buffer_;
 }
 
 void PaintManager::DrawBackground(platform::Painter& painter, const CRect& client) {
@@ -554,6 +596,11 @@ void PaintManager::ShowCaret(int show) {
 }
 
 // --- images ---
+
+std::wstring PaintManager::AddTempFont(const wchar_t* name, const wchar_t* path) {
+  if (!path || !*path) return {};
+  return fonts_.AddTempFont(name ? name : L"", platform::FromWindowsName(path));
+}
 
 std::shared_ptr<const ImgResInfo> PaintManager::AddImgResInfo(const wchar_t* name, int count) {
   return name ? images_.Get(name, count) : nullptr;

@@ -14,6 +14,7 @@
 #include "ui/core/Caret.h"
 #include "ui/core/Color.h"
 #include "ui/core/ControlTimers.h"
+#include "ui/core/FontCache.h"
 #include "ui/core/ImageCache.h"
 #include "ui/core/MessageOverlay.h"
 #include "ui/core/RKTimer.h"
@@ -88,6 +89,13 @@ class PaintManager : public RKTimer {
   COLORREF GetBackColor() const { return back_colour_; }
   void SetLayeredWindow(int layered);
   int IsLayered() const { return layered_; }
+  // Whole-window translucency: an alpha below 255 fades the whole window, and pixels of the
+  // colour key become holes. Either makes the window presented with per-pixel alpha.
+  static constexpr COLORREF kNoColorKey = 0xFFFFFF;
+  void SetWindowAlpha(uint8_t alpha);
+  uint8_t GetWindowAlpha() const { return window_alpha_; }
+  void SetColorKey(COLORREF key);
+  COLORREF GetColorKey() const { return colour_key_; }
   bool LoadBKImage(const std::wstring& name);
   void SetBackImage(std::shared_ptr<const platform::Image> image);
   void SetBackMode(enumBackMode mode, int border);
@@ -152,6 +160,10 @@ class PaintManager : public RKTimer {
   // Skin images of this window.
   std::shared_ptr<const ImgResInfo> AddImgResInfo(const wchar_t* name, int count);
   void ClearImgResInfo() { images_.Clear(); }
+  // Font families of this window.
+  std::wstring AddTempFont(const wchar_t* name, const wchar_t* path);
+  std::wstring FindTempFont(const wchar_t* name) { return fonts_.FindTempFont(name ? name : L""); }
+  void ClearTempFont() { fonts_.ClearTempFont(); }
 
   // Driven by the owning window. OnWindowMessage returns nonzero when the message is handled.
   long OnWindowMessage(uint32_t message, platform::WParam wparam, platform::LParam lparam);
@@ -165,6 +177,11 @@ class PaintManager : public RKTimer {
   void OnPaint();
   void Paint(const CRect& update);
   void DrawBackground(platform::Painter& painter, const CRect& client);
+  bool IsTranslucent() const {
+    return layered_ || window_alpha_ != 255 || colour_key_ != kNoColorKey;
+  }
+  // The back buffer with the window alpha and colour key applied.
+  const platform::Image& TranslucentPicture();
   void ProcessUpdate(const CRect& rect, int stale, MControl* control);
   void ProcessPendingUpdates();
   void OnTimerMessage(uint64_t id);
@@ -190,6 +207,9 @@ class PaintManager : public RKTimer {
   COLORREF back_colour_ = RGB(9, 13, 19);
   COLORREF border_colour_ = RGB(16, 168, 253);
   int layered_ = 0;
+  uint8_t window_alpha_ = 255;
+  COLORREF colour_key_ = kNoColorKey;
+  platform::Image translucent_buffer_;
   std::shared_ptr<const platform::Image> back_image_;
   enumBackMode back_mode_ = BackModeNatural;
   int back_border_ = 4;
@@ -238,6 +258,7 @@ class PaintManager : public RKTimer {
   MessageOverlay overlay_;
   Caret caret_;
   ImageCache images_;
+  FontCache fonts_;
 };
 
 }  // namespace LumoUI

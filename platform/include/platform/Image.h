@@ -3,9 +3,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace platform {
+
+struct ImageFrame;
 
 // A 32-bit ARGB picture in memory: the back buffer of a window, a decoded skin image, a window's
 // surface. Pixels are stored premultiplied (the drawing back end's native format), rows top-down.
@@ -32,13 +35,26 @@ class Image {
   // Stores a straight 0xAARRGGBB colour (premultiplying it); ignored outside the image.
   void SetPixel(int x, int y, uint32_t argb);
 
-  // Decodes a PNG, JPEG, BMP or GIF (first frame) file; null when it cannot be read or decoded.
+  // Decodes a PNG, JPEG, BMP, GIF (first frame) or ICO (its best entry) file; null when it
+  // cannot be read or decoded.
   static std::shared_ptr<Image> LoadFile(const std::filesystem::path& path);
+  // The same for a file already in memory.
+  static std::shared_ptr<Image> Decode(std::span<const uint8_t> bytes);
+  // Every frame of an animated GIF, each a whole picture, with its delay; any other picture is
+  // one frame with delay 0. Empty when the file cannot be read or decoded.
+  static std::vector<ImageFrame> LoadFrames(const std::filesystem::path& path);
+  static std::vector<ImageFrame> DecodeFrames(std::span<const uint8_t> bytes);
 
  private:
   int width_ = 0;
   int height_ = 0;
   std::vector<uint32_t> pixels_;
+};
+
+// One picture of an animation and how long it stays on screen.
+struct ImageFrame {
+  std::shared_ptr<const Image> image;
+  int delay_ms = 0;
 };
 
 }  // namespace platform

@@ -26,6 +26,13 @@ struct TextSize {
   int height = 0;
 };
 
+// Text sizes before any rounding: the ink of the glyphs, and the font's line height.
+struct TextExtents {
+  double ink_width = 0;
+  double ink_height = 0;
+  double line_height = 0;
+};
+
 // A drawing context over an Image. Colours are straight 0xAARRGGBB. Everything is drawn
 // source-over except ClearRect, which replaces pixels. The clip only ever narrows until Restore.
 class Painter {
@@ -59,6 +66,8 @@ class Painter {
 
   // The size a single line of text takes.
   TextSize MeasureText(const std::wstring& text, const Font& font);
+  // The unrounded sizes of a text; wrapped into lines of `wrap_width` pixels when it is positive.
+  TextExtents MeasureTextExtents(const std::wstring& text, const Font& font, int wrap_width = 0);
   // Draws one line of text aligned inside `box` (not wrapped; cut at the box).
   void DrawText(const std::wstring& text, const Font& font, const Rect& box, TextAlign horizontal,
                 TextAlign vertical, uint32_t argb);
