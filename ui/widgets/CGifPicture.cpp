@@ -2,7 +2,7 @@
 
 #include "platform/Backend.h"
 #include "platform/Folders.h"
-#include "platform/ImageFrames.h"
+#include "platform/Image.h"
 #include "ui/core/Manager.h"
 
 namespace LumoUI {
@@ -12,9 +12,11 @@ bool CGifPicture::SetImage(const wchar_t* path, int) {
   // Frames are decoded here rather than through the window's cache, which keeps one frame.
   const auto file = platform::Get<platform::Folders>().ProgramFolder() / "skins" /
                     platform::FromWindowsName(Manager::GetTheme() + path);
-  auto frames = platform::LoadImageFrames(file);
+  const auto frames = platform::Image::LoadFrames(file);
   if (frames.empty()) return false;
-  frames_ = std::move(frames);
+  frames_.clear();
+  for (const auto& frame : frames)
+    frames_.push_back(frame.image);
   current_ = 0;
   ticks_ = 0;
   if (frames_.size() < 2) SetRunTimer(0);
