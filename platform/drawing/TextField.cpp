@@ -277,8 +277,9 @@ void TextField::Paint() {
     }
     const int origin = TextX(0);
     painter.ClipTo({kMargin, 0, client.Width() - kMargin, client.Height()});
-    painter.DrawText(ShownText(), options_.font, {origin, 0, origin + Image::kMaxSide, client.Height()},
-                     TextAlign::Near, TextAlign::Center, options_.text_argb);
+    painter.DrawText(ShownText(), options_.font,
+                     {origin, 0, origin + Image::kMaxSide, client.Height()}, TextAlign::Near,
+                     TextAlign::Center, options_.text_argb);
     if (caret_on_ && open_ && windows.GetFocus() == window_) {
       const int x = TextX(buffer_.Caret());
       painter.FillRect({x, 2, x + 1, client.Height() - 2}, options_.text_argb);

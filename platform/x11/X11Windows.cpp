@@ -1320,13 +1320,13 @@ void X11Windows::HandleKey(XEvent& event) {
   KeySym keysym = NoSymbol;
   Status status = XLookupKeySym;
   if (input_context && event.type == KeyPress) {
-    int length = Xutf8LookupString(input_context, &key, text.data(),
-                                   static_cast<int>(text.size()), &keysym, &status);
+    int length = Xutf8LookupString(input_context, &key, text.data(), static_cast<int>(text.size()),
+                                   &keysym, &status);
     if (status == XBufferOverflow) {
       // Committed text longer than the buffer: ask again with room for all of it.
       text.resize(static_cast<size_t>(length));
-      length = Xutf8LookupString(input_context, &key, text.data(),
-                                 static_cast<int>(text.size()), &keysym, &status);
+      length = Xutf8LookupString(input_context, &key, text.data(), static_cast<int>(text.size()),
+                                 &keysym, &status);
     }
     text.resize(static_cast<size_t>(std::max(length, 0)));
   } else {
@@ -1410,17 +1410,17 @@ std::wstring X11Windows::GetClipboardText() {
     return FromUtf8(clipboard_utf8_);
   }
   XDeleteProperty(display_, clipboard_window_, atoms_->clipboard_property);
-  XConvertSelection(display_, atoms_->clipboard, atoms_->utf8_string,
-                    atoms_->clipboard_property, clipboard_window_, CurrentTime);
+  XConvertSelection(display_, atoms_->clipboard, atoms_->utf8_string, atoms_->clipboard_property,
+                    clipboard_window_, CurrentTime);
   XFlush(display_);
   // The owner answers with a SelectionNotify; other events wait in Xlib's queue meanwhile.
   XEvent answer;
   const auto deadline = Clock::now() + std::chrono::seconds(1);
   bool answered = false;
-  while (!(answered = XCheckTypedWindowEvent(display_, clipboard_window_, SelectionNotify,
-                                             &answer))) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline -
-                                                                            Clock::now());
+  while (
+      !(answered = XCheckTypedWindowEvent(display_, clipboard_window_, SelectionNotify, &answer))) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     if (left.count() <= 0) break;
     pollfd connection{ConnectionNumber(display_), POLLIN, 0};
     poll(&connection, 1, static_cast<int>(left.count()));
@@ -1432,8 +1432,7 @@ std::wstring X11Windows::GetClipboardText() {
   unsigned char* data = nullptr;
   std::wstring text;
   if (XGetWindowProperty(display_, clipboard_window_, atoms_->clipboard_property, 0, 1 << 20, True,
-                         AnyPropertyType, &type, &format, &count, &remaining,
-                         &data) == Success &&
+                         AnyPropertyType, &type, &format, &count, &remaining, &data) == Success &&
       data && format == 8) {
     text = FromUtf8(std::string_view(reinterpret_cast<const char*>(data), count));
   }

@@ -15,7 +15,9 @@ CEditWindow::~CEditWindow() = default;
 
 void CEditWindow::Open(const CRect& rect, const std::wstring& text, const Look& look) {
   if (!manager_ || !manager_->GetPaintWnd() || rect.IsRectEmpty()) return;
-  if (!field_) field_ = std::make_unique<platform::TextField>(manager_->GetPaintWnd(), this);
+  if (!field_)
+    field_ = std::make_unique<platform::TextField>(manager_->GetPaintWnd(),
+                                                   static_cast<platform::TextFieldListener*>(this));
   platform::TextFieldOptions options;
   options.font.family = Manager::GetFontName();
   options.font.pixel_size = look.font_size;

@@ -1,11 +1,11 @@
 #include "ui/widgets/DListBox.h"
 
 #include "platform/WindowMessages.h"
-#include "ui/widgets/CEditWindow.h"
 #include "ui/core/MRender.h"
 #include "ui/core/Manager.h"
 #include "ui/core/Notifications.h"
 #include "ui/core/PaintManager.h"
+#include "ui/widgets/CEditWindow.h"
 
 namespace LumoUI {
 

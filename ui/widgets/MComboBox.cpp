@@ -128,11 +128,12 @@ bool MComboBox::ShowDropDown() {
   popup_.reset();
   platform::Windows& windows = platform::Get<platform::Windows>();
   const CRect rect = GetRect();
-  const platform::Point origin = windows.ClientToScreen(manager->GetPaintWnd(), {rect.left, rect.top});
+  const platform::Point origin =
+      windows.ClientToScreen(manager->GetPaintWnd(), {rect.left, rect.top});
   const CRect box(origin.x, origin.y, origin.x + rect.Width(), origin.y + rect.Height());
   const platform::Rect work = windows.ScreenRect();
-  const CRect at = ComboWnd::PopupRect(box, GetItemCount(),
-                                       {work.left, work.top, work.right, work.bottom});
+  const CRect at =
+      ComboWnd::PopupRect(box, GetItemCount(), {work.left, work.top, work.right, work.bottom});
   popup_ = std::make_unique<ComboWnd>(this);
   if (popup_->Open(manager->GetPaintWnd(), at)) return true;
   popup_.reset();
@@ -183,8 +184,8 @@ void MComboBox::DrawControl(platform::Painter& painter, CRect) {
     MRender::DrawImageFrame(painter, *image->image, rect, frame * image->frame_width, 0,
                             image->frame_width, image->height, kFrameBorder);
   } else {
-    painter.RoundedRect(rect.left + 0.5, rect.top + 0.5, rect.Width() - 1, rect.Height() - 1, 4,
-                        4, 0xFF10A8FD, 1, true, 0xFF061835);
+    painter.RoundedRect(rect.left + 0.5, rect.top + 0.5, rect.Width() - 1, rect.Height() - 1, 4, 4,
+                        0xFF10A8FD, 1, true, 0xFF061835);
   }
   // The drop-down arrow.
   const uint32_t colour = state_ == 3 ? 0xFF808080 : GetTextColor().argb;

@@ -62,8 +62,8 @@ platform::TextFieldOptions MEdit::FieldOptions() const {
   platform::TextFieldOptions options;
   options.font = GetDrawFont();
   options.text_argb = GetTextColor().argb;
-  options.back_argb = edit_back == kSystemColours ? kWhite
-                                                  : ArgbFromColorRef(static_cast<COLORREF>(edit_back));
+  options.back_argb =
+      edit_back == kSystemColours ? kWhite : ArgbFromColorRef(static_cast<COLORREF>(edit_back));
   if (edit_back == kSystemColours) options.text_argb = 0xFF000000;
   options.align = horizontal_alignment_ == AlignCenter  ? platform::TextAlign::Center
                   : horizontal_alignment_ == AlignRight ? platform::TextAlign::Far
@@ -80,11 +80,14 @@ platform::TextFieldOptions MEdit::FieldOptions() const {
 bool MEdit::OpenEdit() {
   PaintManager* manager = GetManager();
   if (read_only || !IsEnabled() || !manager || !manager->GetPaintWnd()) return false;
-  if (!field_) field_ = std::make_unique<platform::TextField>(manager->GetPaintWnd(), this);
+  if (!field_)
+    field_ = std::make_unique<platform::TextField>(manager->GetPaintWnd(),
+                                                   static_cast<platform::TextFieldListener*>(this));
   field_->SetOptions(FieldOptions());
   const CRect area = GetTextRect();
   platform::Windows& windows = platform::Get<platform::Windows>();
-  const platform::Point origin = windows.ClientToScreen(manager->GetPaintWnd(), {area.left, area.top});
+  const platform::Point origin =
+      windows.ClientToScreen(manager->GetPaintWnd(), {area.left, area.top});
   const platform::Rect screen{origin.x, origin.y, origin.x + area.Width(),
                               origin.y + area.Height()};
   return field_->Open(screen, GetTitle());
@@ -206,19 +209,19 @@ void MEdit::DrawControl(platform::Painter& painter, CRect) {
   if (icon_) {
     const int frame = icon_state_ < icon_->count ? icon_state_ : 0;
     const CRect dest = GetIconRect();
-    painter.DrawImage(*icon_->image,
-                      {frame * icon_->frame_width, 0, (frame + 1) * icon_->frame_width,
-                       icon_->height},
-                      dest.ToPlatform());
+    painter.DrawImage(
+        *icon_->image,
+        {frame * icon_->frame_width, 0, (frame + 1) * icon_->frame_width, icon_->height},
+        dest.ToPlatform());
   }
   const std::wstring text = GetTitle();
   if (text.empty()) return;
   const CRect area = GetTextRect();
   const std::wstring shown = password ? std::wstring(text.size(), password_char) : text;
-  const platform::TextAlign align = horizontal_alignment_ == AlignCenter ? platform::TextAlign::Center
-                                    : horizontal_alignment_ == AlignRight
-                                        ? platform::TextAlign::Far
-                                        : platform::TextAlign::Near;
+  const platform::TextAlign align =
+      horizontal_alignment_ == AlignCenter  ? platform::TextAlign::Center
+      : horizontal_alignment_ == AlignRight ? platform::TextAlign::Far
+                                            : platform::TextAlign::Near;
   const uint32_t colour = state_ == StateDisabled ? 0xFF808080 : GetTextColor().argb;
   painter.Save();
   painter.ClipTo(area.ToPlatform());
