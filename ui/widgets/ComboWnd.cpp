@@ -41,10 +41,11 @@ void ComboWnd::InitUI(CRect client) {
   list_->SetCurSel(combo_->GetCurSel());
 }
 
-long ComboWnd::OnMessage(unsigned id, unsigned code, unsigned, long lparam) {
+long ComboWnd::OnMessage(unsigned id, unsigned code, unsigned wparam, long) {
   if (id != kListId || code != NOTIFY_CLICKED) return 0;
   const platform::WindowId owner = GetParentHwnd();
-  combo_->OnPopupChoice(static_cast<int>(lparam));
+  // The list tells the chosen row in wParam.
+  combo_->OnPopupChoice(static_cast<int>(wparam));
   // The owner takes activation back at once, so its typing and clicks keep working.
   if (owner) platform::Get<platform::Windows>().Activate(owner);
   CloseWindow();
