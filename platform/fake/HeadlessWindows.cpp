@@ -186,20 +186,46 @@ void HeadlessWindows::LeaveWindows() {
   pointer_ = {-32000, -32000};
 }
 
+LParam HeadlessWindows::KeyParamLocked() const {
+  LParam param = 1;
+  if (keys_.contains(VK_SHIFT)) param |= KEY_SHIFT_HELD;
+  if (keys_.contains(VK_CONTROL)) param |= KEY_CONTROL_HELD;
+  return param;
+}
+
+WindowId HeadlessWindows::KeyTargetLocked() {
+  return Find(focus_) ? focus_ : active_;
+}
+
 void HeadlessWindows::PressKey(uint32_t virtual_key) {
   std::lock_guard lock(mutex_);
   const bool alt = keys_.contains(VK_MENU) || virtual_key == VK_MENU;
   keys_.insert(virtual_key);
-  const WindowId target = Find(focus_) ? focus_ : active_;
-  PostLocked(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtual_key, 1);
+  PostLocked(KeyTargetLocked(), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtual_key, KeyParamLocked());
 }
 
 void HeadlessWindows::ReleaseKey(uint32_t virtual_key) {
   std::lock_guard lock(mutex_);
   const bool alt = keys_.contains(VK_MENU);
   keys_.erase(virtual_key);
-  const WindowId target = Find(focus_) ? focus_ : active_;
-  PostLocked(target, alt ? WM_SYSKEYUP : WM_KEYUP, virtual_key, 1);
+  PostLocked(KeyTargetLocked(), alt ? WM_SYSKEYUP : WM_KEYUP, virtual_key, KeyParamLocked());
+}
+
+void HeadlessWindows::TypeText(const std::wstring& text) {
+  std::lock_guard lock(mutex_);
+  for (wchar_t character : text)
+    PostLocked(KeyTargetLocked(), WM_CHAR, static_cast<WParam>(character), 1);
+}
+
+bool HeadlessWindows::SetClipboardText(const std::wstring& text) {
+  std::lock_guard lock(mutex_);
+  clipboard_ = text;
+  return true;
+}
+
+std::wstring HeadlessWindows::GetClipboardText() {
+  std::lock_guard lock(mutex_);
+  return clipboard_;
 }
 
 void HeadlessWindows::TypeKey(uint32_t virtual_key) {
@@ -644,17 +670,19 @@ void HeadlessWindows::SendActivation(WindowId old_window, WindowId new_window) {
 }
 
 bool HeadlessWindows::Activate(WindowId window) {
-  WindowId old = 0;
+  WindowId old = 0, old_focus = 0;
   {
     std::lock_guard lock(mutex_);
     if (window && !Find(window)) return false;
     if (active_ == window) return true;
     old = active_;
+    old_focus = focus_;
     active_ = window;
     focus_ = window;
     if (capture_ && capture_ == old) capture_ = 0;
   }
   SendActivation(old, window);
+  SendFocusChange(old_focus, window);
   return true;
 }
 
@@ -664,10 +692,21 @@ WindowId HeadlessWindows::GetActive() {
 }
 
 bool HeadlessWindows::SetFocus(WindowId window) {
-  std::lock_guard lock(mutex_);
-  if (window && !Find(window)) return false;
-  focus_ = window;
+  WindowId old = 0;
+  {
+    std::lock_guard lock(mutex_);
+    if (window && !Find(window)) return false;
+    old = focus_;
+    focus_ = window;
+  }
+  SendFocusChange(old, window);
   return true;
+}
+
+void HeadlessWindows::SendFocusChange(WindowId old_focus, WindowId new_focus) {
+  if (old_focus == new_focus) return;
+  if (old_focus) Send(old_focus, WM_KILLFOCUS, new_focus, 0);
+  if (new_focus) Send(new_focus, WM_SETFOCUS, old_focus, 0);
 }
 
 WindowId HeadlessWindows::GetFocus() {

@@ -48,6 +48,8 @@ class NoDisplayWindows final : public Windows {
   Point ClientToScreen(WindowId, Point point) override { return point; }
   Point ScreenToClient(WindowId, Point point) override { return point; }
   unsigned CaretBlinkMs() override { return 530; }
+  bool SetClipboardText(const std::wstring&) override { return false; }
+  std::wstring GetClipboardText() override { return {}; }
   Rect ScreenRect() override { return {}; }
   bool SetProperty(WindowId, const std::wstring&, uint64_t) override { return false; }
   bool GetProperty(WindowId, const std::wstring&, uint64_t&) override { return false; }

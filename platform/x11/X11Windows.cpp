@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cstring>
 #include <vector>
 
@@ -48,7 +49,7 @@ struct X11Windows::Atoms {
   ::Atom wm_protocols, wm_delete_window, wm_state, wm_transient_for, net_wm_name, utf8_string,
       net_wm_pid, net_wm_window_type, net_wm_window_type_normal, net_wm_window_type_utility,
       net_wm_state, net_active_window, net_wm_moveresize, net_supported, net_supporting_wm_check,
-      motif_wm_hints, message, cardinal, net_workarea;
+      motif_wm_hints, message, cardinal, net_workarea, clipboard, targets, clipboard_property;
 };
 
 std::shared_ptr<X11Windows> X11Windows::Open(const char* display_name) {
@@ -87,6 +88,11 @@ X11Windows::X11Windows(Display* display) : display_(display) {
   atoms_->message = AtomOf(kMessageAtom);
   atoms_->cardinal = XA_CARDINAL;
   atoms_->net_workarea = AtomOf("_NET_WORKAREA");
+  atoms_->clipboard = AtomOf("CLIPBOARD");
+  atoms_->targets = AtomOf("TARGETS");
+  atoms_->clipboard_property = AtomOf("_KEYVANE_CLIPBOARD");
+  clipboard_window_ = XCreateSimpleWindow(display_, root_, -10, -10, 1, 1, 0, 0, 0);
+  OpenInputMethod();
 
   int shape_event = 0, shape_error = 0;
   has_shape_ = XShapeQueryExtension(display_, &shape_event, &shape_error);
@@ -116,6 +122,8 @@ X11Windows::~X11Windows() {
     if (queue.wake_fd >= 0) close(queue.wake_fd);
   }
   if (argb_) XFreeColormap(display_, colormap_);
+  if (input_method_) XCloseIM(input_method_);
+  XDestroyWindow(display_, clipboard_window_);
   XCloseDisplay(display_);
 }
 
@@ -218,12 +226,22 @@ WindowId X11Windows::Create(const WindowParams& params) {
   const WindowId id = x_window;
   ApplyHints(id, params);
   GC gc = XCreateGC(display_, x_window, 0, nullptr);
+  XIC input_context = nullptr;
+  if (input_method_) {
+    // The input method shows its own composition and status windows; we take committed text.
+    input_context = XCreateIC(input_method_, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
+                              XNClientWindow, x_window, XNFocusWindow, x_window, nullptr);
+    long filtered = 0;
+    if (input_context && !XGetICValues(input_context, XNFilterEvents, &filtered, nullptr))
+      XSelectInput(display_, x_window, EventMask() | filtered);
+  }
   {
     std::lock_guard lock(mutex_);
     Window& w = windows_[id];
     w.thread = std::this_thread::get_id();
     w.params = params;
     w.gc = gc;
+    w.input_context = input_context;
     w.rect = params.rect;
     QueueOf(w.thread);
   }
@@ -298,12 +316,14 @@ bool X11Windows::Destroy(WindowId window) {
   Send(window, WM_DESTROY, 0, 0);
   Send(window, WM_NCDESTROY, 0, 0);
   GC gc = nullptr;
+  XIC input_context = nullptr;
   bool released_capture = false;
   {
     std::lock_guard lock(mutex_);
     Window* w = Find(window);
     if (!w) return true;
     gc = w->gc;
+    input_context = w->input_context;
     Queue& queue = QueueOf(w->thread);
     std::erase_if(queue.posted, [window](const WindowMessage& m) { return m.window == window; });
     for (auto& sent : queue.sent) {
@@ -320,6 +340,7 @@ bool X11Windows::Destroy(WindowId window) {
   }
   if (released_capture) XUngrabPointer(display_, CurrentTime);
   if (gc) XFreeGC(display_, gc);
+  if (input_context) XDestroyIC(input_context);
   XDestroyWindow(display_, window);
   XFlush(display_);
   return true;
@@ -942,13 +963,14 @@ bool X11Windows::Activate(WindowId window) {
     ActivateForeign(window);
     return true;
   }
-  WindowId old = 0;
+  WindowId old = 0, old_focus = 0;
   bool mapped = false;
   {
     std::lock_guard lock(mutex_);
     Window* w = window ? Find(window) : nullptr;
     if (window && !w) return false;
     mapped = w && w->visible && !w->minimized;
+    old_focus = focus_;
     if (active_ == window) {
       if (mapped) focus_ = window;
     } else {
@@ -960,6 +982,7 @@ bool X11Windows::Activate(WindowId window) {
   }
   if (mapped) RequestFocus(window);
   if (old != window) SendActivation(old, window);
+  SendFocusChange(old_focus, GetFocus());
   return true;
 }
 
@@ -969,10 +992,21 @@ WindowId X11Windows::GetActive() {
 }
 
 bool X11Windows::SetFocus(WindowId window) {
-  std::lock_guard lock(mutex_);
-  if (window && !Find(window)) return false;
-  focus_ = window;
+  WindowId old = 0;
+  {
+    std::lock_guard lock(mutex_);
+    if (window && !Find(window)) return false;
+    old = focus_;
+    focus_ = window;
+  }
+  SendFocusChange(old, window);
   return true;
+}
+
+void X11Windows::SendFocusChange(WindowId old_focus, WindowId new_focus) {
+  if (old_focus == new_focus) return;
+  if (old_focus) Send(old_focus, WM_KILLFOCUS, new_focus, 0);
+  if (new_focus) Send(new_focus, WM_SETFOCUS, old_focus, 0);
 }
 
 WindowId X11Windows::GetFocus() {
@@ -1076,6 +1110,8 @@ void X11Windows::ReadEvents() {
   while (XPending(display_)) {
     XEvent event;
     XNextEvent(display_, &event);
+    // Keys that the input method takes to compose text come back to us as committed text.
+    if (input_method_ && XFilterEvent(&event, None)) continue;
     HandleEvent(event);
   }
 }
@@ -1128,6 +1164,14 @@ void X11Windows::HandleEvent(XEvent& event) {
     case ClientMessage:
       HandleClientMessage(event);
       break;
+    case SelectionRequest:
+      HandleSelectionRequest(event);
+      break;
+    case SelectionClear: {
+      std::lock_guard lock(mutex_);
+      if (event.xselectionclear.window == clipboard_window_) clipboard_utf8_.clear();
+      break;
+    }
     default:
       break;
   }
@@ -1173,10 +1217,18 @@ void X11Windows::HandleFocus(XEvent& event, bool in) {
   const XFocusChangeEvent& focus = event.xfocus;
   if (focus.mode == NotifyGrab || focus.mode == NotifyUngrab) return;
   if (focus.detail == NotifyInferior || focus.detail == NotifyPointer) return;
-  WindowId old = 0, now = 0;
+  WindowId old = 0, now = 0, old_focus = 0;
   {
     std::lock_guard lock(mutex_);
-    if (!Find(focus.window)) return;
+    Window* w = Find(focus.window);
+    if (!w) return;
+    if (w->input_context) {
+      if (in) {
+        XSetICFocus(w->input_context);
+      } else {
+        XUnsetICFocus(w->input_context);
+      }
+    }
     // The answer to an earlier focus request than our latest one is out of date.
     if (focus.serial < focus_request_serial_) return;
     if (in) {
@@ -1188,10 +1240,12 @@ void X11Windows::HandleFocus(XEvent& event, bool in) {
       old = active_;
       now = 0;
     }
+    old_focus = focus_;
     active_ = now;
     focus_ = now;
   }
   SendActivation(old, now);
+  SendFocusChange(old_focus, now);
 }
 
 WParam X11Windows::KeyStateLocked(unsigned state) const {
@@ -1292,30 +1346,174 @@ void X11Windows::HandlePointer(XEvent& event) {
   PostLocked(target, is_double ? kDouble[index] : kDown[index], keys, point);
 }
 
+WindowId X11Windows::KeyTargetLocked(WindowId x_window) {
+  Window* focus = Find(focus_);
+  if (focus && (focus_ == x_window || focus->params.owner == x_window)) return focus_;
+  return x_window;
+}
+
 void X11Windows::HandleKey(XEvent& event) {
   XKeyEvent& key = event.xkey;
-  char text[16];
+  XIC input_context = nullptr;
+  {
+    std::lock_guard lock(mutex_);
+    if (Window* w = Find(key.window)) input_context = w->input_context;
+  }
+  std::string text(64, '\0');
   KeySym keysym = NoSymbol;
-  XLookupString(&key, text, sizeof text, &keysym, nullptr);
+  Status status = XLookupKeySym;
+  if (input_context && event.type == KeyPress) {
+    int length = Xutf8LookupString(input_context, &key, text.data(), static_cast<int>(text.size()),
+                                   &keysym, &status);
+    if (status == XBufferOverflow) {
+      // Committed text longer than the buffer: ask again with room for all of it.
+      text.resize(static_cast<size_t>(length));
+      length = Xutf8LookupString(input_context, &key, text.data(), static_cast<int>(text.size()),
+                                 &keysym, &status);
+    }
+    text.resize(static_cast<size_t>(std::max(length, 0)));
+  } else {
+    char plain[16];
+    XLookupString(&key, plain, sizeof plain, &keysym, nullptr);
+    text.clear();
+  }
   // The key's own code ignores Shift: "A" and "a" are one key.
   const KeySym base = XLookupKeysym(&key, 0);
   const uint32_t vk = VirtualKeyFromKeysym(base != NoSymbol ? base : keysym);
+  // What the key types: the input method's committed text, else the keysym's character; with
+  // Ctrl held a letter types its control character and nothing else types.
+  std::wstring typed;
+  if (status == XLookupChars) {
+    typed = FromUtf8(text);
+  } else if (uint32_t character = CharacterFromKeysym(keysym)) {
+    if (key.state & ControlMask) {
+      const uint32_t upper = character & ~0x20u;
+      character = upper >= 'A' && upper <= 'Z' ? upper & 0x1F : 0;
+    }
+    if (character) typed.push_back(static_cast<wchar_t>(character));
+  }
   std::lock_guard lock(mutex_);
   Window* w = Find(key.window);
-  if (!w || !vk) return;
+  if (!w || (!vk && typed.empty())) return;
+  const WindowId target = KeyTargetLocked(key.window);
+  LParam param = 1;
+  if (key.state & ShiftMask) param |= KEY_SHIFT_HELD;
+  if (key.state & ControlMask) param |= KEY_CONTROL_HELD;
   const bool alt = (key.state & Mod1Mask) != 0 || vk == VK_MENU;
   if (event.type == KeyPress) {
-    keys_.insert(vk);
+    if (vk) keys_.insert(vk);
     if (!w->enabled) return;
-    PostLocked(key.window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 1);
-    if (const uint32_t character = CharacterFromKeysym(keysym); character && !alt) {
-      PostLocked(key.window, WM_CHAR, character, 1);
-    }
+    if (vk) PostLocked(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, param);
+    if (alt) return;
+    for (wchar_t character : typed)
+      PostLocked(target, WM_CHAR, static_cast<WParam>(character), 1);
   } else {
+    if (!vk) return;
     keys_.erase(vk);
     if (!w->enabled) return;
-    PostLocked(key.window, alt ? WM_SYSKEYUP : WM_KEYUP, vk, 1);
+    PostLocked(target, alt ? WM_SYSKEYUP : WM_KEYUP, vk, param);
   }
+}
+
+// --- text input and clipboard ---
+
+void X11Windows::OpenInputMethod() {
+  // Input methods speak the locale's encoding; a program left in the "C" locale takes the
+  // user's, as long as Xlib supports it.
+  const char* current = std::setlocale(LC_CTYPE, nullptr);
+  if (current && std::strcmp(current, "C") == 0 && std::setlocale(LC_CTYPE, "") &&
+      !XSupportsLocale()) {
+    std::setlocale(LC_CTYPE, "C");
+  }
+  XSetLocaleModifiers("");  // XMODIFIERS names the input method, if any
+  input_method_ = XOpenIM(display_, nullptr, nullptr, nullptr);
+  if (!input_method_) {
+    // The built-in method still composes and looks up text when no server answers.
+    XSetLocaleModifiers("@im=none");
+    input_method_ = XOpenIM(display_, nullptr, nullptr, nullptr);
+  }
+}
+
+bool X11Windows::SetClipboardText(const std::wstring& text) {
+  {
+    std::lock_guard lock(mutex_);
+    clipboard_utf8_ = ToUtf8(text);
+  }
+  XSetSelectionOwner(display_, atoms_->clipboard, clipboard_window_, CurrentTime);
+  const bool owned = XGetSelectionOwner(display_, atoms_->clipboard) == clipboard_window_;
+  XFlush(display_);
+  return owned;
+}
+
+std::wstring X11Windows::GetClipboardText() {
+  const ::Window owner = XGetSelectionOwner(display_, atoms_->clipboard);
+  if (owner == None) return {};
+  if (owner == clipboard_window_) {
+    std::lock_guard lock(mutex_);
+    return FromUtf8(clipboard_utf8_);
+  }
+  XDeleteProperty(display_, clipboard_window_, atoms_->clipboard_property);
+  XConvertSelection(display_, atoms_->clipboard, atoms_->utf8_string, atoms_->clipboard_property,
+                    clipboard_window_, CurrentTime);
+  XFlush(display_);
+  // The owner answers with a SelectionNotify; other events wait in Xlib's queue meanwhile.
+  XEvent answer;
+  const auto deadline = Clock::now() + std::chrono::seconds(1);
+  bool answered = false;
+  while (
+      !(answered = XCheckTypedWindowEvent(display_, clipboard_window_, SelectionNotify, &answer))) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    if (left.count() <= 0) break;
+    pollfd connection{ConnectionNumber(display_), POLLIN, 0};
+    poll(&connection, 1, static_cast<int>(left.count()));
+  }
+  if (!answered || answer.xselection.property == None) return {};
+  ::Atom type = None;
+  int format = 0;
+  unsigned long count = 0, remaining = 0;
+  unsigned char* data = nullptr;
+  std::wstring text;
+  if (XGetWindowProperty(display_, clipboard_window_, atoms_->clipboard_property, 0, 1 << 20, True,
+                         AnyPropertyType, &type, &format, &count, &remaining, &data) == Success &&
+      data && format == 8) {
+    text = FromUtf8(std::string_view(reinterpret_cast<const char*>(data), count));
+  }
+  if (data) XFree(data);
+  return text;
+}
+
+void X11Windows::HandleSelectionRequest(XEvent& event) {
+  const XSelectionRequestEvent& request = event.xselectionrequest;
+  XEvent reply{};
+  reply.xselection.type = SelectionNotify;
+  reply.xselection.requestor = request.requestor;
+  reply.xselection.selection = request.selection;
+  reply.xselection.target = request.target;
+  reply.xselection.time = request.time;
+  reply.xselection.property = None;
+  // Old clients name no property: the target's name serves.
+  const ::Atom property = request.property != None ? request.property : request.target;
+  std::string text;
+  {
+    std::lock_guard lock(mutex_);
+    text = clipboard_utf8_;
+  }
+  if (request.owner == clipboard_window_ && request.selection == atoms_->clipboard) {
+    if (request.target == atoms_->targets) {
+      const ::Atom offered[] = {atoms_->targets, atoms_->utf8_string, XA_STRING};
+      XChangeProperty(display_, request.requestor, property, XA_ATOM, 32, PropModeReplace,
+                      reinterpret_cast<const unsigned char*>(offered), 3);
+      reply.xselection.property = property;
+    } else if (request.target == atoms_->utf8_string || request.target == XA_STRING) {
+      XChangeProperty(display_, request.requestor, property, request.target, 8, PropModeReplace,
+                      reinterpret_cast<const unsigned char*>(text.data()),
+                      static_cast<int>(text.size()));
+      reply.xselection.property = property;
+    }
+  }
+  XSendEvent(display_, request.requestor, False, NoEventMask, &reply);
+  XFlush(display_);
 }
 
 }  // namespace platform

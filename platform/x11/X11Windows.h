@@ -17,6 +17,8 @@
 struct _XDisplay;
 union _XEvent;
 struct _XGC;
+struct _XIM;
+struct _XIC;
 
 namespace platform {
 
@@ -71,6 +73,9 @@ class X11Windows final : public Windows {
   Point ScreenToClient(WindowId window, Point point) override;
   Rect ScreenRect() override;
   unsigned CaretBlinkMs() override { return 530; }
+  // The CLIPBOARD selection: we own it with a hidden window and answer requests for text.
+  bool SetClipboardText(const std::wstring& text) override;
+  std::wstring GetClipboardText() override;
   bool SetProperty(WindowId window, const std::wstring& name, uint64_t value) override;
   bool GetProperty(WindowId window, const std::wstring& name, uint64_t& value) override;
   bool RemoveProperty(WindowId window, const std::wstring& name) override;
@@ -92,6 +97,8 @@ class X11Windows final : public Windows {
     std::thread::id thread;
     WindowParams params;
     _XGC* gc = nullptr;
+    // Typing goes through the input method when one is open (null: plain key lookup).
+    _XIC* input_context = nullptr;
     Rect rect;
     bool visible = false;
     bool minimized = false;
@@ -134,6 +141,12 @@ class X11Windows final : public Windows {
   void HandleFocus(_XEvent& event, bool in);
   void HandleConfigure(_XEvent& event);
   void HandleClientMessage(_XEvent& event);
+  void HandleSelectionRequest(_XEvent& event);
+  void OpenInputMethod();
+  // The window keys typed into `x_window` go to: the focus window when it is that window or one
+  // it owns, else the window itself. mutex_ held.
+  WindowId KeyTargetLocked(WindowId x_window);
+  void SendFocusChange(WindowId old_focus, WindowId new_focus);
   void WaitForEvents(Queue& queue, int wait_ms);
   Queue& QueueOf(std::thread::id thread);  // mutex_ held
   Window* Find(WindowId window);           // mutex_ held
@@ -165,6 +178,10 @@ class X11Windows final : public Windows {
   bool argb_ = false;
   bool has_shape_ = false;
   std::unique_ptr<Atoms> atoms_;
+  _XIM* input_method_ = nullptr;
+  // Owns the CLIPBOARD selection while we hold text for it; guarded by mutex_.
+  unsigned long clipboard_window_ = 0;
+  std::string clipboard_utf8_;
   // Focus changes older than our last own focus request are stale and ignored.
   unsigned long focus_request_serial_ = 0;
 

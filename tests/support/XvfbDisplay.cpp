@@ -27,8 +27,10 @@ XvfbDisplay::XvfbDisplay() {
   if (pipe(fds) != 0) return;
   // The server writes the display number it took to this descriptor once it accepts clients.
   const std::string fd = std::to_string(fds[1]);
-  std::vector<std::string> args = {kXvfb,          "-displayfd", fd,    "-screen",  "0",
-                                   "1280x1024x24", "-nolisten",  "tcp", "-nocursor"};
+  // -noreset: by default the server resets when its last client leaves, and a program started
+  // right then cannot connect. Tests start one program after another on the same server.
+  std::vector<std::string> args = {kXvfb,          "-displayfd", fd,    "-screen",   "0",
+                                   "1280x1024x24", "-nolisten",  "tcp", "-nocursor", "-noreset"};
   std::vector<char*> argv;
   for (auto& a : args)
     argv.push_back(a.data());

@@ -13,14 +13,18 @@
 
 int main(int argc, char** argv) {
   std::wstring instance;
+  std::string state_file;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--instance") == 0 && i + 1 < argc) {
       instance = platform::FromUtf8(argv[++i]);
+    } else if (std::strcmp(argv[i], "--state") == 0 && i + 1 < argc) {
+      state_file = argv[++i];
     } else {
       std::fprintf(stderr,
-                   "Usage: lumoui-gallery [--instance NAME]\n"
+                   "Usage: lumoui-gallery [--instance NAME] [--state FILE]\n"
                    "  --instance NAME  hold the single-instance name and mark the window with it,\n"
-                   "                   as the program's main window does\n");
+                   "                   as the program's main window does\n"
+                   "  --state FILE     write what the edit, combo box and list hold on closing\n");
       return 2;
     }
   }
@@ -38,6 +42,12 @@ int main(int argc, char** argv) {
     platform::Get<platform::Windows>().SetProperty(dialog.GetSafeHwnd(), instance, 1);
   }
   const int result = dialog.ShowModal(platform::SW_SHOW);
+  if (!state_file.empty()) {
+    if (std::FILE* file = std::fopen(state_file.c_str(), "w")) {
+      std::fputs(platform::ToUtf8(dialog.State()).c_str(), file);
+      std::fclose(file);
+    }
+  }
   std::printf("lumoui-gallery: closed with %d\n", result);
   return result;
 }

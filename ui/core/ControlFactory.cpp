@@ -6,6 +6,7 @@
 #include "ui/core/MControl.h"
 #include "ui/widgets/CArea.h"
 #include "ui/widgets/CCheckButton.h"
+#include "ui/widgets/CComboBoxList.h"
 #include "ui/widgets/CGifPicture.h"
 #include "ui/widgets/CHelpButton.h"
 #include "ui/widgets/CIconButton.h"
@@ -19,6 +20,8 @@
 #include "ui/widgets/CTimerButton.h"
 #include "ui/widgets/DListBox.h"
 #include "ui/widgets/MButton.h"
+#include "ui/widgets/MComboBox.h"
+#include "ui/widgets/MEdit.h"
 #include "ui/widgets/MLevelCtrl.h"
 #include "ui/widgets/MListBox.h"
 #include "ui/widgets/MPicture.h"
@@ -28,6 +31,7 @@
 #include "ui/widgets/MTabCtrl.h"
 #include "ui/widgets/MTabLayout.h"
 #include "ui/widgets/MText.h"
+#include "ui/widgets/MenuItem.h"
 
 namespace LumoUI {
 namespace {
@@ -96,10 +100,10 @@ constexpr Entry kEntries[] = {
     {L"CIconButton", kBoth, &TitleVisibleEnabled<CIconButton>},
     {L"CTimerButton", kBoth, &TitleVisibleEnabled<CTimerButton>},
     {L"CHelpButton", kBoth, &TitleVisibleEnabled<CHelpButton>},
-    {L"MEdit", kBoth, nullptr},             // TitleVisibleEnabled
+    {L"MEdit", kBoth, &TitleVisibleEnabled<MEdit>},
     {L"MRichEdit", kBoth, nullptr},         // TitleVisibleEnabled
     {L"MEditEx", kBoth, nullptr},           // TitleVisibleEnabled
-    {L"MComboBox", kBoth, nullptr},         // VisibleEnabled
+    {L"MComboBox", kBoth, &VisibleEnabled<MComboBox>},
     {L"MTabCtrl", kBoth, &VisibleEnabled<MTabCtrl>},
     {L"MTabLayout", kBoth, &Visible<MTabLayout>},
     {L"MListBox", kBoth, &Visible<MListBox>},
@@ -107,8 +111,8 @@ constexpr Entry kEntries[] = {
     {L"CColorPalette", kBoth, nullptr},     // Visible
     {L"CColorSelect", kBoth, nullptr},      // Visible
     {L"CirclePalette", kBoth, nullptr},     // VisibleAlwaysEnabled
-    {L"CComboBoxList", kWindow, nullptr},   // VisibleAlwaysEnabled
-    {L"MenuItem", kBoth, nullptr},          // TitleVisibleAlwaysEnabled
+    {L"CComboBoxList", kWindow, &VisibleAlwaysEnabled<CComboBoxList>},
+    {L"MenuItem", kBoth, &TitleVisibleAlwaysEnabled<MenuItem>},
     {L"KeyboardCtrl", kBoth, nullptr},      // Visible
     {L"CDeviceCtrl", kBoth, nullptr},       // VisibleAlwaysEnabled
     {L"BatteryCtrl", kWindow, nullptr},     // VisibleAlwaysEnabled

@@ -749,7 +749,7 @@ long PaintManager::OnButtonDown(bool right, unsigned flags, CPoint point) {
   MControl* hover = hover_;
   if (hover && hover->IsVisible() && hover->GetRresponse() && hover->PtInRect(point) &&
       hover->OnCheckMouseResponse(flags, point)) {
-    focus_ = hover;
+    // The control takes the focus itself as the press reaches it, so it hears SetControlFocus(1).
     (right ? right_pressed_ : left_pressed_) = true;
     SetCapture();
     if (right) {

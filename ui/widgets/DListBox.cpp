@@ -5,6 +5,7 @@
 #include "ui/core/Manager.h"
 #include "ui/core/Notifications.h"
 #include "ui/core/PaintManager.h"
+#include "ui/widgets/CEditWindow.h"
 
 namespace LumoUI {
 
@@ -50,6 +51,9 @@ CRect DListBox::EditRectFor(int index) const {
 
 bool DListBox::ShowEdit() {
   const int row = GetCurSel();
+  // The platform's text field serves unless another editor was set.
+  if (!editor_ && GetManager())
+    editor_ = std::make_unique<CEditWindow>(GetManager(), [this] { CommitEdit(); });
   if (!show_edit || !IsEnabled() || row < 0 || !editor_) return false;
   if (edit_row_ >= 0 && edit_row_ != row) CommitEdit();
   edit_row_ = row;

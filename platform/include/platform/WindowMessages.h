@@ -64,7 +64,13 @@ constexpr WParam MK_SHIFT = 0x0004;
 constexpr WParam MK_CONTROL = 0x0008;
 constexpr WParam MK_MBUTTON = 0x0010;
 
+// Beyond the repeat count, our back ends mark in lParam of key messages which modifiers were held
+// when the key went down or up, so handlers need not ask for the state later.
+constexpr LParam KEY_SHIFT_HELD = LParam{1} << 32;
+constexpr LParam KEY_CONTROL_HELD = LParam{1} << 33;
+
 // Virtual-key codes the window layer itself cares about.
+constexpr uint32_t VK_BACK = 0x08;
 constexpr uint32_t VK_TAB = 0x09;
 constexpr uint32_t VK_RETURN = 0x0D;
 constexpr uint32_t VK_SHIFT = 0x10;
@@ -72,6 +78,13 @@ constexpr uint32_t VK_CONTROL = 0x11;
 constexpr uint32_t VK_MENU = 0x12;  // Alt
 constexpr uint32_t VK_ESCAPE = 0x1B;
 constexpr uint32_t VK_SPACE = 0x20;
+constexpr uint32_t VK_END = 0x23;
+constexpr uint32_t VK_HOME = 0x24;
+constexpr uint32_t VK_LEFT = 0x25;
+constexpr uint32_t VK_UP = 0x26;
+constexpr uint32_t VK_RIGHT = 0x27;
+constexpr uint32_t VK_DOWN = 0x28;
+constexpr uint32_t VK_DELETE = 0x2E;
 
 // Show commands.
 constexpr int SW_HIDE = 0;

@@ -96,6 +96,10 @@ class Windows {
   // Activation sends WM_NCACTIVATE and WM_ACTIVATE to the window losing and the one gaining it.
   virtual bool Activate(WindowId window) = 0;
   virtual WindowId GetActive() = 0;
+  // The focus window receives the keyboard messages of its owner while the owner is active (the
+  // way a text field placed over a dialog takes the dialog's typing); activation does not change.
+  // A change of focus sends WM_KILLFOCUS to the window losing it (wParam = the new one) and
+  // WM_SETFOCUS to the one gaining it; activating a window gives it the focus.
   virtual bool SetFocus(WindowId window) = 0;
   virtual WindowId GetFocus() = 0;
   // Whether a key (VK_SHIFT, VK_CONTROL, VK_MENU ...) is held now.
@@ -107,6 +111,11 @@ class Windows {
   virtual Rect ScreenRect() = 0;
   // How long the text caret stays on and off.
   virtual unsigned CaretBlinkMs() = 0;
+
+  // The desktop's clipboard (on X11 the CLIPBOARD selection) holding plain text; empty when it
+  // holds none or nobody answers in time.
+  virtual bool SetClipboardText(const std::wstring& text) = 0;
+  virtual std::wstring GetClipboardText() = 0;
 
   // Named numeric properties: other processes can read them, and find a window by them.
   virtual bool SetProperty(WindowId window, const std::wstring& name, uint64_t value) = 0;

@@ -24,8 +24,7 @@ class CountedBox : public Box {
 
 TEST(ControlFactoryTest, NamesOfWidgetsNotBuiltYetAndUnknownNamesGiveNoObject) {
   uitest::TestWindow window;
-  for (const wchar_t* name :
-       {L"MComboBox", L"MEdit", L"KeyboardCtrl", L"Nonsense", L"mbutton", L""}) {
+  for (const wchar_t* name : {L"MPalette", L"KeyboardCtrl", L"Nonsense", L"mbutton", L""}) {
     EXPECT_EQ(window.manager.CreateControl(name, 5, {0, 0, 10, 10}, L"t", 1, 1), nullptr) << name;
     EXPECT_EQ(window.manager.CreateArea(name, 5, {0, 0, 10, 10}, L"t", 1, 1), nullptr) << name;
   }

@@ -20,10 +20,13 @@ TEST(WidgetFactoryTest, ConstructorShapesTakeTheirArguments) {
     bool disabled_stays_disabled;
   };
   const Case cases[] = {
-      {L"MButton", true, true},      {L"CCheckButton", true, true}, {L"MText", true, false},
-      {L"CArea", false, false},      {L"MSlider", false, true},     {L"MTabCtrl", false, true},
-      {L"MTabLayout", false, false}, {L"MListBox", false, false},   {L"CGifPicture", false, true},
-      {L"MSpinButton", false, true},
+      {L"MButton", true, true},      {L"CCheckButton", true, true},
+      {L"MText", true, false},       {L"CArea", false, false},
+      {L"MSlider", false, true},     {L"MTabCtrl", false, true},
+      {L"MTabLayout", false, false}, {L"MListBox", false, false},
+      {L"CGifPicture", false, true}, {L"MSpinButton", false, true},
+      {L"MEdit", true, true},        {L"MComboBox", false, true},
+      {L"MenuItem", true, false},    {L"CComboBoxList", false, false},
   };
   for (const Case& c : cases) {
     LumoUI::MControl* control =

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <thread>
 
@@ -33,10 +34,10 @@ class GalleryOnX11 : public ::testing::Test {
   }
 
   // The id of the visible gallery window, 0 when none shows up in time.
-  std::string WaitForWindow(bool only_visible = true) {
+  std::string WaitForWindow(bool only_visible = true, const char* title = kTitle) {
     std::vector<std::string> args = {"search"};
     if (only_visible) args.push_back("--onlyvisible");
-    args.insert(args.end(), {"--name", kTitle});
+    args.insert(args.end(), {"--name", title});
     for (auto deadline = std::chrono::steady_clock::now() + 60s;
          std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(50ms)) {
       std::istringstream found(Xdotool(args));
@@ -93,6 +94,40 @@ TEST_F(GalleryOnX11, EachButtonClosesTheDialogWithItsResult) {
     Click(window, Centre(GalleryDialog::ButtonRect(c.button)));
     EXPECT_EQ(gallery.Wait(20s), c.result);
   }
+}
+
+// Real clicks and typing: a combo box item is picked from its popup, a digits-only edit takes
+// digits and refuses letters, and a list row is renamed (Chinese included) and committed.
+TEST_F(GalleryOnX11, ComboEditAndRenameTakeRealInput) {
+  const auto state = scratch_ / "state.txt";
+  ChildProcess gallery("lumoui-gallery", {"--state", state.string()}, {x_.Environment()});
+  const std::string window = WaitForWindow();
+  ASSERT_FALSE(window.empty());
+  ASSERT_TRUE(WaitForFirstFrame(window));
+
+  Click(window, Centre(GalleryDialog::kComboRect));
+  const std::string popup = WaitForWindow(true, "^ComboWnd$");
+  ASSERT_FALSE(popup.empty()) << "no drop-down window";
+  Xdotool({"mousemove", "--window", popup, "40", std::to_string(6 + 2 * 30 + 15), "click", "1"});
+
+  Click(window, Centre(GalleryDialog::kEditRect));
+  Xdotool({"key", "--delay", "10", "BackSpace", "BackSpace", "BackSpace", "BackSpace"});
+  Xdotool({"type", "--delay", "10", "7a8b9"});
+
+  const LumoUI::CRect list = GalleryDialog::kListRect;
+  Click(window, {list.left + 80, list.top + GalleryDialog::kListRowHeight + 16});
+  Click(window, Centre(GalleryDialog::kRenameRect));
+  Xdotool({"key", "--delay", "10", "End", "shift+Home"});
+  Xdotool({"type", "--delay", "10", "Racing赛车!!X"});
+  Xdotool({"key", "Return"});
+
+  Click(window, Centre(GalleryDialog::ButtonRect(GalleryDialog::kOk)));
+  ASSERT_EQ(gallery.Wait(20s), 1);
+  std::ifstream file(state);
+  std::stringstream text;
+  text << file.rdbuf();
+  // The rename field takes 10 characters: the 11th, "X", is refused.
+  EXPECT_EQ(text.str(), "edit=789\ncombo=2\nlist=Default|Racing赛车!!|办公\n");
 }
 
 TEST_F(GalleryOnX11, PressReleasedOutsideTheButtonDoesNotClose) {

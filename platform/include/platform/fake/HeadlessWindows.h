@@ -34,6 +34,8 @@ class HeadlessWindows final : public Windows {
   void PressKey(uint32_t virtual_key);
   void ReleaseKey(uint32_t virtual_key);
   void TypeKey(uint32_t virtual_key);
+  // Text as an input method commits it: one WM_CHAR per character to the focus window.
+  void TypeText(const std::wstring& text);
 
   // Handles every message, paint and due timer of the calling thread; returns how many.
   int PumpUntilIdle();
@@ -87,6 +89,9 @@ class HeadlessWindows final : public Windows {
   Point ScreenToClient(WindowId window, Point point) override;
   unsigned CaretBlinkMs() override { return 530; }
   Rect ScreenRect() override { return {0, 0, 1920, 1080}; }
+  // An in-process clipboard.
+  bool SetClipboardText(const std::wstring& text) override;
+  std::wstring GetClipboardText() override;
   bool SetProperty(WindowId window, const std::wstring& name, uint64_t value) override;
   bool GetProperty(WindowId window, const std::wstring& name, uint64_t& value) override;
   bool RemoveProperty(WindowId window, const std::wstring& name) override;
@@ -146,7 +151,11 @@ class HeadlessWindows final : public Windows {
   void PostLocked(WindowId window, uint32_t message, WParam wparam, LParam lparam);
   void InvalidateLocked(Window& window, const Rect& rect);
   WParam KeyStateLocked() const;
+  // Repeat count 1 and the modifiers held, as key messages carry them.
+  LParam KeyParamLocked() const;
+  WindowId KeyTargetLocked();
   void SendActivation(WindowId old_window, WindowId new_window);
+  void SendFocusChange(WindowId old_focus, WindowId new_focus);
 
   std::mutex mutex_;
   std::condition_variable changed_;
@@ -160,6 +169,7 @@ class HeadlessWindows final : public Windows {
   Point pointer_;  // screen
   WParam buttons_ = 0;
   std::set<uint32_t> keys_;
+  std::wstring clipboard_;
   LastPress last_press_;
   Drag drag_;
 };
