@@ -213,7 +213,7 @@ void KeyboardDlg::CreateTabStrip() {
   tab_control->SetItemHeight(kTabSize, 0, 0);
   for (const PageInfo& page : kPages)
     tab_control->InsertItem(page.item_id, Text(page.title_text).c_str(), page.tab_icon,
-                            pages[page.item_id], 3);
+                            pages[page.item_id], 3, kTabSize);
 }
 
 void KeyboardDlg::CreateHomePage() {
@@ -262,18 +262,24 @@ void KeyboardDlg::UISize(CRect client) {
     if (page) page->SetRect({80, 50, right - 1, bottom - 1});
   if (no_device_text) no_device_text->SetRect({c - 240, 280, c + 240, 318});
   if (device_selector) device_selector->SetRect({c - 240, 318, c + 240, 580});
-  if (tab_control) {
-    tab_control->SetRect({1, 60, 79, bottom - 10});
-    // The settings tab sits at the bottom of the strip, apart from the others.
-    for (int i = 0; i < tab_control->GetItemCount(); ++i) {
-      if (tab_control->GetItemID(i) != PageId::kSettings) continue;
-      if (LumoUI::TabItemInfo* item = tab_control->GetItemInfo(i)) {
-        item->rect.top = bottom - 106;
-        item->rect.bottom = bottom - 36;
-      }
+  if (tab_control) tab_control->SetRect({1, 60, 79, bottom - 10});
+  PlaceSettingsTab();
+  // Each page lays out its own controls here as the feature pages arrive.
+}
+
+void KeyboardDlg::PlaceSettingsTab() {
+  if (!tab_control) return;
+  // The settings tab sits at the bottom of the strip, apart from the others. The strip lays its
+  // tabs out afresh whenever one is shown or hidden, so this follows every such change.
+  const int bottom = client_.bottom;
+  for (int i = 0; i < tab_control->GetItemCount(); ++i) {
+    if (tab_control->GetItemID(i) != PageId::kSettings) continue;
+    if (LumoUI::TabItemInfo* item = tab_control->GetItemInfo(i)) {
+      item->rect.top = bottom - 106;
+      item->rect.bottom = bottom - 36;
     }
   }
-  // Each page lays out its own controls here as the feature pages arrive.
+  tab_control->InvalidateRect(nullptr, 1);
 }
 
 void KeyboardDlg::UpdateCloseButtonTooltip() {
@@ -335,6 +341,7 @@ void KeyboardDlg::ApplyMenuFlags() {
   const int bits[] = {kMenuKeyAssignment, kMenuMacro, kMenuLighting};
   for (int item = 1; item <= 3; ++item)
     tab_control->SetItemVisible(item, (menu_flags & bits[item - 1]) != 0);
+  PlaceSettingsTab();
 }
 
 void KeyboardDlg::ShowTabsForDevice() {

@@ -132,6 +132,7 @@ class KeyboardDlg : public LumoUI::MDialog, public KeyboardDef, public CThreadBa
   void ShowNoDeviceState(bool wireless);
   void RestoreFromTray();
   void SetHomeControlsVisible(bool visible);
+  void PlaceSettingsTab();
   void UpdateCloseButtonTooltip();
   void RunJobOnWorker(const JobQueue::Job& job);
   void RefreshDevicesOnWorker();
