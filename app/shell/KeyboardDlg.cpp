@@ -474,6 +474,7 @@ void KeyboardDlg::ShowWorkingState() {
        {static_cast<LumoUI::MControl*>(tab_control), tab_strip_area, battery, connection_picture})
     if (control) control->SetVisible(1);
   if (tab_control && device_type_ < 300) tab_control->SetSelectItem(1);
+  PlaceSettingsTab();
   // Selecting the tab shows the title and icon; set them also when it was selected already.
   if (page_caption) page_caption->SetControlTitle(Text(51).c_str());
   if (page_icon) {
