@@ -221,7 +221,9 @@ void KeyboardDlg::CreateHomePage() {
   if (home) {
     no_device_text = MakeText(static_cast<LumoUI::MText*>(home->CreateControl(
                                   L"MText", Id::kNoDeviceText, {}, Text(60).c_str(), 1, 1)),
-                              18, kHomeTextColour, LumoUI::AlignCenter);
+                              15, kHomeTextColour, LumoUI::AlignCenter);
+    // The no-device text is a sentence or two: it wraps inside its box.
+    if (no_device_text) no_device_text->EnableMultiLine(1);
     device_selector = home->CreateControl(L"CDeviceCtrl", Id::kDeviceSelector, {}, L"", 1, 1);
   }
   legal_notice = MakeText(static_cast<LumoUI::MText*>(CreateControl(L"MText", Id::kLegalNotice, {},
