@@ -2,10 +2,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/device/Discovery.h"
-#include "app/device/KeyboardCommands.h"
-#include "app/model/Configuration.h"
+#include <cstdlib>
+
 #include "app/shell/InstanceActivation.h"
+#include "app/shell/KeyboardDlg.h"
 #include "app/shell/Startup.h"
 #include "platform/Text.h"
 #include "sim/SimulatedKeyboard.h"
@@ -26,39 +26,6 @@ void PrintUsage() {
       "  --simulate[=MODES]  run against the simulated keyboard instead of hardware, plugged in\n"
       "                      by cable and both receivers, or in the listed connection modes\n"
       "                      (0 cable, 1 and 2 the receivers: --simulate=1,2)\n");
-}
-
-// Looks for the keyboard as the main window does once it exists, and says what it found.
-void FindKeyboard() {
-  Configuration configuration;
-  const auto loaded = LoadConfiguration(ConfigurationFile(), configuration);
-  if (loaded != XmlDocument::LoadResult::Ok) {
-    Say("configuration " + ConfigurationFile().string() + ": " + DescribeLoadResult(loaded) +
-        "; no keyboard can be found");
-    return;
-  }
-  const KeyboardModel* model = configuration.FindModel(kActiveDeviceType);
-  Say(std::to_string(configuration.models.size()) + " keyboard model(s) configured" +
-      (model ? "; working with " + Quoted(model->name) : "; none of device type 201"));
-  auto& link = DeviceLink::Instance();
-  RegisterSupportedModes(configuration, link);
-  const DiscoveryResult result = DiscoverKeyboard(link, kActiveDeviceType);
-  if (!result.Found()) {
-    Say("no keyboard connected");
-    return;
-  }
-  Say("keyboard found by connection mode " + std::to_string(result.connection_mode) +
-      "; commands go to " + platform::ToUtf8(result.chosen_path));
-  auto& commands = KeyboardCommands::Instance();
-  commands.SetKeyboard(kActiveDeviceType, result.connection_mode);
-  int version = 0;
-  if (commands.ReadFirmwareVersion(version)) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%x", version);
-    Say(std::string("firmware version ") + text);
-  } else {
-    Say("the keyboard did not answer the firmware version request");
-  }
 }
 
 }  // namespace
@@ -106,7 +73,13 @@ int main(int argc, char** argv) {
     sim::PlugSimulatedKeyboard(simulated_modes);
     Say("simulated keyboard plugged in");
   }
-  FindKeyboard();
-  Say("start-up done; the main window is not part of this build yet");
-  return 0;
+  KeyboardDlg dialog;
+  if (!dialog.CreateMainWindow()) {
+    Say("the main window could not be made (is there a display?)");
+    return 1;
+  }
+  const int result = dialog.RunMainWindow();
+  // A job hung in a transfer cannot be waited for: end at once, as the exit path promises.
+  if (!dialog.WorkerStoppedInTime()) std::_Exit(result);
+  return result;
 }

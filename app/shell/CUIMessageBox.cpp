@@ -68,8 +68,7 @@ void CUIMessageBox::InitUI(LumoUI::CRect client) {
   }
 
   const auto add_button = [this](unsigned id, LumoUI::CRect rect, const std::wstring& text) {
-    auto* button =
-        static_cast<LumoUI::MButton*>(CreateControl(L"MButton", id, rect, text.c_str()));
+    auto* button = static_cast<LumoUI::MButton*>(CreateControl(L"MButton", id, rect, text.c_str()));
     if (!button) return;
     button->SetImage(L"btn_apply.png", 4);
     button->SetFontWidth(14);

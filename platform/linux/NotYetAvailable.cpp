@@ -1,12 +1,11 @@
 // Facilities whose Linux back end is not part of this build yet. Each behaves like a machine that
-// lacks the facility (no tray, no audio device ...), which every caller already
+// lacks the facility (no audio device ...), which every caller already
 // handles, rather than failing in some new way.
 #include "platform/AudioCapture.h"
 #include "platform/Backend.h"
 #include "platform/Http.h"
 #include "platform/KeyHook.h"
 #include "platform/ScreenCapture.h"
-#include "platform/Tray.h"
 #include "platform/VirtualInput.h"
 
 namespace platform {
@@ -54,16 +53,6 @@ class NoHttp final : public Http {
   }
 };
 
-class NoTray final : public Tray {
- public:
-  bool Add(const std::filesystem::path&, const std::wstring&,
-           std::function<void(TrayEvent)>) override {
-    return false;
-  }
-  bool SetTip(const std::wstring&) override { return false; }
-  void Remove() override {}
-};
-
 }  // namespace
 
 template <>
@@ -85,10 +74,6 @@ std::shared_ptr<ScreenCapture> MakeRealBackend<ScreenCapture>() {
 template <>
 std::shared_ptr<Http> MakeRealBackend<Http>() {
   return std::make_shared<NoHttp>();
-}
-template <>
-std::shared_ptr<Tray> MakeRealBackend<Tray>() {
-  return std::make_shared<NoTray>();
 }
 
 }  // namespace platform
