@@ -75,6 +75,7 @@ const KeyboardDlg::MessageRow KeyboardDlg::kMessageTable[] = {
     {Msg::kKeyHook, &KeyboardDlg::OnKeyHook},
     {platform::WM_DEVICECHANGE, &KeyboardDlg::OnDeviceChange},
     {Msg::kTray, &KeyboardDlg::OnTrayMessage},
+    {Msg::kTrayMenuChoice, &KeyboardDlg::OnTrayMenuChoice},
     {Msg::kExit, &KeyboardDlg::OnExitMessage},
     {Msg::kKeyMenu, &KeyboardDlg::OnFeatureMenuCommand},
     {Msg::kMacroMenu, &KeyboardDlg::OnFeatureMenuCommand},
@@ -615,9 +616,13 @@ long KeyboardDlg::OnTrayMessage(platform::WParam, platform::LParam mouse) {
     RestoreFromTray();
   } else if (mouse == platform::WM_RBUTTONUP) {
     BringToTop();
-    const platform::WParam command = ShowTrayMenu(GetSafeHwnd());
-    if (command) PostMessageW(platform::WM_COMMAND, command, 0);
+    tray_menu_ = OpenTrayMenu(GetSafeHwnd(), Msg::kTrayMenuChoice);
   }
+  return 0;
+}
+
+long KeyboardDlg::OnTrayMenuChoice(platform::WParam, platform::LParam command) {
+  PostMessageW(platform::WM_COMMAND, static_cast<platform::WParam>(command), 0);
   return 0;
 }
 

@@ -11,6 +11,7 @@
 #include "app/shell/JobQueue.h"
 #include "app/shell/KeyboardDef.h"
 #include "ui/core/MDialog.h"
+#include "ui/widgets/MenuWnd.h"
 
 // The program's main window: caption bar, vertical tab strip and five pages (home, key
 // assignment, macros, lighting, settings), the tray icon, and the worker that runs every lengthy
@@ -103,6 +104,7 @@ class KeyboardDlg : public LumoUI::MDialog, public KeyboardDef, public CThreadBa
   long OnKeyHook(platform::WParam, platform::LParam);
   long OnDeviceChange(platform::WParam, platform::LParam);
   long OnTrayMessage(platform::WParam, platform::LParam);
+  long OnTrayMenuChoice(platform::WParam, platform::LParam);
   long OnExitMessage(platform::WParam, platform::LParam);
   long OnFeatureMenuCommand(platform::WParam, platform::LParam);
   long OnLanguageChanged(platform::WParam, platform::LParam);
@@ -149,6 +151,7 @@ class KeyboardDlg : public LumoUI::MDialog, public KeyboardDef, public CThreadBa
   bool light_mode_sent_ = true;
   bool virtual_device_in_use_ = true;
   bool tray_added_ = false;
+  std::unique_ptr<LumoUI::MenuWnd> tray_menu_;  // the last tray menu opened
   bool exit_requested_ = false;
   bool worker_stopped_in_time_ = true;
   bool closed_ = false;

@@ -57,4 +57,6 @@ constexpr platform::WParam kTrayCloseBehaviour = 200;
 // Posted by the worker to the window it serves, so window work stays on the UI thread.
 constexpr uint32_t kDevicesRefreshed = platform::WM_APP + 1;
 constexpr uint32_t kWorkerBusy = platform::WM_APP + 2;  // wParam 1: a job started, 0: it ended
+// Posted by the tray menu with the chosen WM_COMMAND id in lParam.
+constexpr uint32_t kTrayMenuChoice = platform::WM_APP + 3;
 }  // namespace MainWindowMessage

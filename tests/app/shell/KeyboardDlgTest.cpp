@@ -255,6 +255,22 @@ TEST_F(KeyboardDlgTest, TrayIconCarriesTheNameAndALeftClickRestoresTheWindow) {
   EXPECT_TRUE(dialog_.IsWindowVisible());
 }
 
+TEST_F(KeyboardDlgTest, TrayMenuExitEndsTheProgram) {
+  Open(false);
+  auto& tray = static_cast<platform::FakeTray&>(*tray_);
+  tray.Click(platform::TrayEvent::RightClick);
+  Headless().PumpUntilIdle();
+  const platform::WindowId menu = Headless().FindWindow(L"Menu Window", L"Menu Window");
+  ASSERT_NE(menu, 0u);
+  // Rows of 35 pixels under a 6-pixel margin: close behaviour, then exit.
+  const platform::Point exit_row{60, 6 + 35 + 17};
+  Headless().MoveMouse(menu, exit_row);
+  Headless().Click(menu, exit_row);
+  EXPECT_EQ(dialog_.RunMainWindow(), 0);
+  EXPECT_FALSE(tray.IsShown());
+  EXPECT_FALSE(Headless().IsWindow(menu)) << "the menu closes with its choice";
+}
+
 TEST_F(KeyboardDlgTest, ExitMessageEndsTheProgramOnlyWithItsConfirmation) {
   Open(false);
   auto& tray = static_cast<platform::FakeTray&>(*tray_);
