@@ -1118,6 +1118,11 @@ void X11Windows::ReadEvents() {
 
 void X11Windows::HandleEvent(XEvent& event) {
   switch (event.type) {
+    case MappingNotify:
+      // The keyboard layout changed (a user switching layouts, or a tool remapping a key to type
+      // a character): later key presses must be read with the new mapping.
+      XRefreshKeyboardMapping(&event.xmapping);
+      break;
     case Expose: {
       std::lock_guard lock(mutex_);
       if (Window* w = Find(event.xexpose.window)) {

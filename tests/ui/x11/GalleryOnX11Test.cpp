@@ -112,13 +112,13 @@ TEST_F(GalleryOnX11, ComboEditAndRenameTakeRealInput) {
 
   Click(window, Centre(GalleryDialog::kEditRect));
   Xdotool({"key", "--delay", "10", "BackSpace", "BackSpace", "BackSpace", "BackSpace"});
-  Xdotool({"type", "--delay", "10", "7a8b9"});
+  Xdotool({"type", "--delay", "40", "7a8b9"});
 
   const LumoUI::CRect list = GalleryDialog::kListRect;
   Click(window, {list.left + 80, list.top + GalleryDialog::kListRowHeight + 16});
   Click(window, Centre(GalleryDialog::kRenameRect));
   Xdotool({"key", "--delay", "10", "End", "shift+Home"});
-  Xdotool({"type", "--delay", "10", "Racing赛车!!X"});
+  Xdotool({"type", "--delay", "40", "Racing赛车!!X"});
   Xdotool({"key", "Return"});
 
   Click(window, Centre(GalleryDialog::ButtonRect(GalleryDialog::kOk)));
