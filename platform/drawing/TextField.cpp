@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "platform/Backend.h"
+#include "platform/TextEditKeys.h"
 
 namespace platform {
 namespace {
 
 constexpr uint64_t kBlinkTimer = 1;
 constexpr uint32_t kSelectionArgb = 0xFF3B82D0;
-constexpr wchar_t kCtrlA = 'A', kCtrlC = 'C', kCtrlV = 'V', kCtrlX = 'X';
 
 Windows& Desktop() {
   return Get<Windows>();
@@ -135,71 +135,17 @@ LParam TextField::OnWindowMessage(WindowId, uint32_t message, WParam wparam, LPa
 }
 
 void TextField::OnKeyDown(uint32_t key, LParam flags) {
-  const bool shift = (flags & KEY_SHIFT_HELD) != 0;
-  const bool ctrl = (flags & KEY_CONTROL_HELD) != 0;
-  const bool editable = !options_.read_only;
-  switch (key) {
-    case VK_LEFT:
-    case VK_RIGHT: {
-      const bool left = key == VK_LEFT;
-      if (!shift && buffer_.HasSelection()) {
-        // An arrow without Shift drops the selection at its edge on that side.
-        buffer_.MoveTo(left ? buffer_.SelectionStart() : buffer_.SelectionEnd(), false);
-      } else {
-        buffer_.MoveBy(left ? -1 : 1, shift);
-      }
-      return Edited(false);
-    }
-    case VK_HOME:
-      buffer_.MoveTo(0, shift);
-      return Edited(false);
-    case VK_END:
-      buffer_.MoveTo(static_cast<int>(buffer_.Text().size()), shift);
-      return Edited(false);
-    case VK_BACK:
-      return Edited(editable && buffer_.DeleteBackward());
-    case VK_DELETE:
-      return Edited(editable && buffer_.DeleteForward());
-    case VK_RETURN:
-      if (listener_) listener_->OnTextFieldEnter();
-      return;
-    default:
-      break;
+  const TextEditOutcome outcome = ApplyTextEditKey(
+      buffer_, options_, key, (flags & KEY_SHIFT_HELD) != 0, (flags & KEY_CONTROL_HELD) != 0);
+  if (outcome == TextEditOutcome::Enter) {
+    if (listener_) listener_->OnTextFieldEnter();
+    return;
   }
-  if (!ctrl) return;
-  switch (key) {
-    case kCtrlA:
-      buffer_.SelectAll();
-      return Edited(false);
-    case kCtrlC:
-      return Copy();
-    case kCtrlX:
-      if (options_.password || !editable || !buffer_.HasSelection()) return;
-      Copy();
-      return Edited(buffer_.DeleteSelection());
-    case kCtrlV:
-      return Paste();
-    default:
-      return;
-  }
+  if (outcome != TextEditOutcome::Ignored) Edited(outcome == TextEditOutcome::Changed);
 }
 
 void TextField::OnChar(wchar_t character) {
-  // Control characters (Backspace, Enter, Ctrl+letter) come as keys; DEL types nothing.
-  if (character < 0x20 || character == 0x7F) return;
-  if (!options_.accept_chars || options_.read_only) return;
-  Edited(buffer_.Insert(std::wstring(1, character)));
-}
-
-void TextField::Copy() {
-  // A password never leaves the field.
-  if (options_.password || !buffer_.HasSelection()) return;
-  Desktop().SetClipboardText(buffer_.SelectedText());
-}
-
-void TextField::Paste() {
-  if (options_.read_only) return;
-  Edited(buffer_.Insert(Desktop().GetClipboardText()));
+  if (ApplyTextEditChar(buffer_, options_, character) == TextEditOutcome::Changed) Edited(true);
 }
 
 void TextField::Edited(bool changed) {
@@ -211,47 +157,24 @@ void TextField::Edited(bool changed) {
   if (changed && listener_) listener_->OnTextFieldChanged();
 }
 
+TextLineLayout TextField::Layout(const std::wstring& shown) {
+  const int room = Desktop().GetClientRect(window_).Width() - 2 * kMargin;
+  return TextLineLayout(shown, options_.font, room, options_.align, scroll_);
+}
+
 int TextField::TextX(int index) {
-  Image scratch(1, 1);
-  Painter painter(scratch);
   const std::wstring shown = ShownText();
-  const int width = Desktop().GetClientRect(window_).Width();
-  const int room = width - 2 * kMargin;
-  const int full = painter.MeasureText(shown, options_.font).width;
-  int origin = kMargin - scroll_;
-  if (full <= room) {
-    if (options_.align == TextAlign::Center) origin = kMargin + (room - full) / 2;
-    if (options_.align == TextAlign::Far) origin = kMargin + room - full;
-  }
-  if (index <= 0) return origin;
-  return origin + painter.MeasureText(shown.substr(0, index), options_.font).width;
+  return kMargin + Layout(shown).X(index);
 }
 
 int TextField::IndexAt(int x) {
-  const int count = static_cast<int>(buffer_.Text().size());
-  int best = 0;
-  int best_distance = std::abs(TextX(0) - x);
-  for (int index = 1; index <= count; ++index) {
-    const int distance = std::abs(TextX(index) - x);
-    if (distance < best_distance) best = index, best_distance = distance;
-  }
-  return best;
+  const std::wstring shown = ShownText();
+  return Layout(shown).IndexAt(x - kMargin);
 }
 
 void TextField::KeepCaretVisible() {
-  Image scratch(1, 1);
-  Painter painter(scratch);
   const std::wstring shown = ShownText();
-  const int room = Desktop().GetClientRect(window_).Width() - 2 * kMargin;
-  const int full = painter.MeasureText(shown, options_.font).width;
-  if (room <= 0 || full <= room) {
-    scroll_ = 0;
-    return;
-  }
-  const int caret = painter.MeasureText(shown.substr(0, buffer_.Caret()), options_.font).width;
-  if (caret - scroll_ < 0) scroll_ = caret;
-  if (caret - scroll_ > room - 1) scroll_ = caret - room + 1;
-  scroll_ = std::clamp(scroll_, 0, full - room + 1);
+  scroll_ = Layout(shown).ScrollFor(buffer_.Caret());
 }
 
 void TextField::RestartBlink() {

@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
                    "Usage: lumoui-gallery [--instance NAME] [--state FILE]\n"
                    "  --instance NAME  hold the single-instance name and mark the window with it,\n"
                    "                   as the program's main window does\n"
-                   "  --state FILE     write what the edit, combo box and list hold on closing\n");
+                   "  --state FILE     write what the edit, combo box, list and tab strip hold on\n"
+                   "                   closing\n");
       return 2;
     }
   }

@@ -22,10 +22,12 @@
 #include "ui/widgets/MButton.h"
 #include "ui/widgets/MComboBox.h"
 #include "ui/widgets/MEdit.h"
+#include "ui/widgets/MEditEx.h"
 #include "ui/widgets/MLevelCtrl.h"
 #include "ui/widgets/MListBox.h"
 #include "ui/widgets/MPicture.h"
 #include "ui/widgets/MProgress.h"
+#include "ui/widgets/MRichEdit.h"
 #include "ui/widgets/MSlider.h"
 #include "ui/widgets/MSpinButton.h"
 #include "ui/widgets/MTabCtrl.h"
@@ -101,8 +103,8 @@ constexpr Entry kEntries[] = {
     {L"CTimerButton", kBoth, &TitleVisibleEnabled<CTimerButton>},
     {L"CHelpButton", kBoth, &TitleVisibleEnabled<CHelpButton>},
     {L"MEdit", kBoth, &TitleVisibleEnabled<MEdit>},
-    {L"MRichEdit", kBoth, nullptr},         // TitleVisibleEnabled
-    {L"MEditEx", kBoth, nullptr},           // TitleVisibleEnabled
+    {L"MRichEdit", kBoth, &TitleVisibleEnabled<MRichEdit>},
+    {L"MEditEx", kBoth, &TitleVisibleEnabled<MEditEx>},
     {L"MComboBox", kBoth, &VisibleEnabled<MComboBox>},
     {L"MTabCtrl", kBoth, &VisibleEnabled<MTabCtrl>},
     {L"MTabLayout", kBoth, &Visible<MTabLayout>},

@@ -130,6 +130,9 @@ int MControl::OnControlRButtonDblClk(unsigned, CPoint) {
 int MControl::OnControlKeyDown(unsigned, unsigned, unsigned) {
   return 0;
 }
+int MControl::OnControlChar(wchar_t) {
+  return 0;
+}
 void MControl::OnPositionChange() {}
 
 void MControl::InvalidateRect(const CRect* rect, int erase) {

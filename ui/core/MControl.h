@@ -58,6 +58,8 @@ class MControl : public MObject {
   virtual int OnControlRButtonUp(unsigned flags, CPoint point);
   virtual int OnControlRButtonDblClk(unsigned flags, CPoint point);
   virtual int OnControlKeyDown(unsigned virtual_key, unsigned repeat, unsigned modifiers);
+  // A character typed while this control is the window's focus control (windowless edits).
+  virtual int OnControlChar(wchar_t character);
   virtual void OnPositionChange();
   // Asks the window to repaint `rect` (null: this control's rect).
   virtual void InvalidateRect(const CRect* rect, int erase);

@@ -635,7 +635,6 @@ long PaintManager::OnWindowMessage(uint32_t message, platform::WParam wparam,
     case platform::WM_CREATE:
     case platform::WM_DESTROY:
     case platform::WM_SIZE:
-    case platform::WM_CHAR:
     case platform::WM_MOUSEHOVER:
     case platform::WM_KEYUP:
     case platform::WM_SYSKEYUP:
@@ -648,7 +647,11 @@ long PaintManager::OnWindowMessage(uint32_t message, platform::WParam wparam,
       return 0;
     case platform::WM_KEYDOWN:
     case platform::WM_SYSKEYDOWN:
-      return OnKeyDown(static_cast<unsigned>(wparam));
+      return OnKeyDown(static_cast<unsigned>(wparam), lparam);
+    case platform::WM_CHAR:
+      // Typing reaches the focus control: windowless edits take it there.
+      if (focus_ && focus_->IsVisible()) focus_->OnControlChar(static_cast<wchar_t>(wparam));
+      return 1;
     case platform::WM_TIMER:
       OnTimerMessage(wparam);
       return 1;
@@ -853,11 +856,11 @@ unsigned PaintManager::ModifierValue(bool alt, bool shift, bool ctrl) {
   return value;
 }
 
-long PaintManager::OnKeyDown(unsigned virtual_key) {
-  auto& windows = Windows();
+long PaintManager::OnKeyDown(unsigned virtual_key, platform::LParam flags) {
+  // Shift and Ctrl as the message says they were held when the key went down.
   const unsigned modifiers =
-      ModifierValue(windows.IsKeyDown(platform::VK_MENU), windows.IsKeyDown(platform::VK_SHIFT),
-                    windows.IsKeyDown(platform::VK_CONTROL));
+      ModifierValue(Windows().IsKeyDown(platform::VK_MENU), (flags & platform::KEY_SHIFT_HELD) != 0,
+                    (flags & platform::KEY_CONTROL_HELD) != 0);
   if (hover_ && hover_->OnKeyDown(virtual_key, 1, modifiers)) return 1;
   std::lock_guard lock(controls_lock_);
   for (size_t i = 0; i < controls_.size(); ++i) {

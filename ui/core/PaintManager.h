@@ -156,6 +156,8 @@ class PaintManager : public RKTimer {
   void SetCaretPos(MControlFont* owner, int x, int y);
   void ShowCaret(int show);
   MControlFont* GetCurrentCaretObject() const { return caret_.Owner(); }
+  CRect GetCaretRect() const { return caret_.Rect(); }
+  bool IsCaretShown() const { return caret_.IsShown(); }
 
   // Skin images of this window.
   std::shared_ptr<const ImgResInfo> AddImgResInfo(const wchar_t* name, int count);
@@ -195,7 +197,7 @@ class PaintManager : public RKTimer {
   long OnWheel(platform::WParam wparam, platform::LParam lparam);
   void OnMouseLeave();
   void OnActivation(bool active);
-  long OnKeyDown(unsigned virtual_key);
+  long OnKeyDown(unsigned virtual_key, platform::LParam flags);
   bool IsFocusable(MControl* control) const;
   bool OnUiThread() const { return std::this_thread::get_id() == ui_thread_; }
 

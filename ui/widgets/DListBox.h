@@ -48,6 +48,8 @@ class DListBox : public MListBox {
 
  protected:
   void DrawRow(platform::Painter& painter, int index, const Row& row, const CRect& rect) override;
+  // The list's image is its row icon strip, never a background.
+  void DrawBackImage(platform::Painter&) override {}
 
  private:
   std::shared_ptr<const ImgResInfo> edit_image_;

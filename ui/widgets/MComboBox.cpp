@@ -179,19 +179,19 @@ int MComboBox::OnControlLButtonUp(unsigned, CPoint point) {
 
 void MComboBox::DrawControl(platform::Painter& painter, CRect) {
   const CRect rect = GetRect();
+  const uint32_t colour = state_ == 3 ? 0xFF808080 : GetTextColor().argb;
   if (const auto& image = GetImageInfo()) {
+    // A skin's box picture carries its own drop-down arrow.
     const int frame = state_ < image->count ? state_ : 0;
     MRender::DrawImageFrame(painter, *image->image, rect, frame * image->frame_width, 0,
                             image->frame_width, image->height, kFrameBorder);
   } else {
     painter.RoundedRect(rect.left + 0.5, rect.top + 0.5, rect.Width() - 1, rect.Height() - 1, 4, 4,
                         0xFF10A8FD, 1, true, 0xFF061835);
+    const double cx = rect.right - kArrowRoom / 2.0, cy = rect.top + rect.Height() / 2.0;
+    painter.DrawLine(cx - 5, cy - 2, cx, cy + 3, colour, 2);
+    painter.DrawLine(cx, cy + 3, cx + 5, cy - 2, colour, 2);
   }
-  // The drop-down arrow.
-  const uint32_t colour = state_ == 3 ? 0xFF808080 : GetTextColor().argb;
-  const double cx = rect.right - kArrowRoom / 2.0, cy = rect.top + rect.Height() / 2.0;
-  painter.DrawLine(cx - 5, cy - 2, cx, cy + 3, colour, 2);
-  painter.DrawLine(cx, cy + 3, cx + 5, cy - 2, colour, 2);
   const std::wstring text = GetItemText(selected_);
   if (text.empty()) return;
   const CRect box = text_rect_.IsRectEmpty()

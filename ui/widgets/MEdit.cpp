@@ -214,6 +214,10 @@ void MEdit::DrawControl(platform::Painter& painter, CRect) {
         {frame * icon_->frame_width, 0, (frame + 1) * icon_->frame_width, icon_->height},
         dest.ToPlatform());
   }
+  DrawEditText(painter);
+}
+
+void MEdit::DrawEditText(platform::Painter& painter) {
   const std::wstring text = GetTitle();
   if (text.empty()) return;
   const CRect area = GetTextRect();

@@ -33,19 +33,19 @@ class MEdit : public MControlFont, private platform::TextFieldListener {
   bool SetIconImage(const wchar_t* name, int count);
   void SetTextRect(CRect rect) { text_rect_ = rect; }
   // Where the text is drawn and the field opens, in window coordinates.
-  CRect GetTextRect() const;
+  virtual CRect GetTextRect() const;
   CRect GetIconRect() const;
 
   // The field's text while it is open, else the stored text.
-  std::wstring GetEditText();
-  bool IsEditOpen() const { return field_ && field_->IsOpen(); }
+  virtual std::wstring GetEditText();
+  virtual bool IsEditOpen() const { return field_ && field_->IsOpen(); }
   platform::TextField* GetEditWindow() { return field_.get(); }
   int GetState() const { return state_; }
   int GetIconState() const { return icon_state_; }
   // Opens the field over the text area; false when read-only, disabled or no window is made.
-  bool OpenEdit();
+  virtual bool OpenEdit();
   // Copies a changed text from the field, hides it and sends code 29.
-  void CloseEdit();
+  virtual void CloseEdit();
 
   void DrawControl(platform::Painter& painter, CRect clip) override;
   int SetControlFocus(int focus) override;
@@ -64,11 +64,16 @@ class MEdit : public MControlFont, private platform::TextFieldListener {
   int char_message = 1;
   long edit_back = RGB(6, 24, 53);
 
+ protected:
+  // Draws the text over the text area; the frame and the icon are drawn already.
+  virtual void DrawEditText(platform::Painter& painter);
+  // What the field accepts and how it looks, from the options above.
+  platform::TextFieldOptions FieldOptions() const;
+
  private:
   void OnTextFieldChanged() override;
   void OnTextFieldEnter() override {}
   void OnTextFieldFocusLost() override;
-  platform::TextFieldOptions FieldOptions() const;
   void SetState(int state);
 
   std::shared_ptr<const ImgResInfo> icon_;

@@ -170,7 +170,8 @@ void MListBox::RowsChanged() {
 }
 
 CSize MListBox::GetContentSize() {
-  return {GetRect().Width(), GetItemCount() * row_height_};
+  // Rows take the width of the view, so they never need a horizontal bar.
+  return {0, GetItemCount() * row_height_};
 }
 
 int MListBox::OnControlMouseMove(unsigned, CPoint point) {

@@ -149,10 +149,14 @@ void MPanel::SetControlRect(CRect rect) {
   UpdateScrollBars();
 }
 
+void MPanel::DrawBackImage(platform::Painter& painter) {
+  if (GetImageInfo()) DrawImageFrame(painter, 0, GetRect());
+}
+
 void MPanel::DrawControl(platform::Painter& painter, CRect clip) {
   const CRect view = GetViewRect().Intersect(clip);
   if (view.IsRectEmpty()) return;
-  if (GetImageInfo()) DrawImageFrame(painter, 0, GetRect());
+  DrawBackImage(painter);
   const CPoint scroll = GetScrollPos();
   painter.Save();
   painter.ClipTo(view.ToPlatform());

@@ -56,6 +56,8 @@ class MPanel : public MControlFont {
   int OnControlScroll(int bar, unsigned down, CPoint point) override;
 
  protected:
+  // Draws the panel's image under everything else: frame 0 over the whole panel.
+  virtual void DrawBackImage(platform::Painter& painter);
   // Draws the panel's own content below its children, already shifted into content coordinates.
   virtual void DrawContent(platform::Painter&, CRect /*content_clip*/) {}
   bool IsScrollBar(const MControl* control) const;

@@ -6,6 +6,7 @@
 #include "platform/Image.h"
 #include "platform/Painter.h"
 #include "platform/TextEditBuffer.h"
+#include "platform/TextLineLayout.h"
 #include "platform/Windows.h"
 
 namespace platform {
@@ -73,10 +74,9 @@ class TextField final : public WindowHandler {
  private:
   void OnKeyDown(uint32_t key, LParam flags);
   void OnChar(wchar_t character);
-  void Copy();
-  void Paste();
   // After an edit: repaint and, when the text changed, tell the listener.
   void Edited(bool changed);
+  TextLineLayout Layout(const std::wstring& shown);
   int IndexAt(int x);
   int TextX(int index);
   void KeepCaretVisible();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/ui/support/SkinFolder.h"
 #include "tests/ui/support/TestWindow.h"
 #include "ui/core/Notifications.h"
 #include "ui/widgets/DListBox.h"
@@ -159,6 +160,8 @@ TEST_F(DListBoxTest, RowsThatDoNotFitScrollTenUnitsPerNotch) {
     list->AddItem(L"more", i);
   ASSERT_TRUE(list->GetVerticalBar()->IsVisible());
   EXPECT_EQ(list->GetVerticalBar()->GetRect().Width(), 7);
+  // Rows take the view's width: the vertical bar does not bring a horizontal one.
+  EXPECT_FALSE(list->GetHorizontalBar()->IsVisible());
   window.Headless().MoveMouse(window.id, {60, 50});
   window.Headless().Wheel(window.id, {60, 50}, -120);
   window.Pump();
@@ -167,6 +170,23 @@ TEST_F(DListBoxTest, RowsThatDoNotFitScrollTenUnitsPerNotch) {
   window.Headless().Click(window.id, {60, 70});
   window.Pump();
   EXPECT_EQ(list->GetCurSel(), 2);
+}
+
+// The image of the list is its row icon strip: frame 1 beside the selected row, frame 0 beside
+// the others, and nothing of it under the rows or below them.
+TEST_F(DListBoxTest, IconStripMarksTheSelectedRowAndIsNoBackground) {
+  constexpr uint32_t kOther = 0xFFFF0000, kSelected = 0xFF00FF00;
+  uitest::SkinFolder skins;
+  skins.WriteStrip("rows.png", {kOther, kSelected}, 10, 10);
+  ASSERT_TRUE(list->SetImage(L"rows.png", 2));
+  list->SetCurSel(1);
+  window.Settle();
+  const auto icon = [&](int row) { return window.PixelAt(10 + 25, 10 + row * 32 + 16); };
+  EXPECT_TRUE(uitest::SameColor(icon(0), kOther));
+  EXPECT_TRUE(uitest::SameColor(icon(1), kSelected));
+  const uint32_t background = window.PixelAt(250, 150);
+  EXPECT_TRUE(uitest::SameColor(window.PixelAt(150, 125), background));  // below the rows
+  EXPECT_TRUE(uitest::SameColor(window.PixelAt(150, 10 + 2 * 32 + 3), background));  // row 2
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // The combo box with its drop-down window and the popup menu, on the headless back end.
 #include <gtest/gtest.h>
 
+#include "tests/ui/support/SkinFolder.h"
 #include "tests/ui/support/TestWindow.h"
+#include "ui/core/Manager.h"
 #include "ui/core/Notifications.h"
 #include "ui/widgets/CComboBoxList.h"
 #include "ui/widgets/ComboWnd.h"
 #include "ui/widgets/MComboBox.h"
+#include "ui/widgets/MEdit.h"
 #include "ui/widgets/MenuItem.h"
 #include "ui/widgets/MenuWnd.h"
 
@@ -31,6 +34,66 @@ TEST(ComboWndPlacement, HeightAndSide) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(LumoUI::ComboWnd::PopupRect(c.box, c.count, work), c.expected);
+  }
+}
+
+// Each drawn state of the edit, the combo box and a menu row, read back from the window: the
+// frame of the state strip that state draws, and the menu row's hover fill.
+TEST(PopupWidgetsLook, EachStateDrawsItsFrame) {
+  constexpr uint32_t kNormal = 0xFFFF0000, kHover = 0xFF00FF00, kPressed = 0xFF0000FF,
+                     kDisabled = 0xFF808000;
+  uitest::SkinFolder skins;
+  skins.WriteStrip("states.png", {kNormal, kHover, kPressed, kDisabled}, 16, 16);
+  struct Probe {
+    platform::Point at;
+    uint32_t normal, hover, pressed, disabled;
+  };
+  struct Case {
+    const wchar_t* name;
+    CRect rect;
+    std::vector<Probe> probes;
+  };
+  const uint32_t select = LumoUI::Manager::GetSelectColor().argb;
+  const Case cases[] = {
+      {L"MEdit", {20, 20, 220, 52}, {{{23, 23}, kNormal, kHover, kPressed, kDisabled}}},
+      // A skinned box draws no arrow of its own over the picture's.
+      {L"MComboBox",
+       {20, 20, 220, 52},
+       {{{23, 23}, kNormal, kHover, kPressed, kDisabled},
+        {{205, 39}, kNormal, kHover, kPressed, kDisabled}}},
+      // The icon in its column; the row behind it filled while the mouse is on it.
+      {L"MenuItem",
+       {20, 20, 220, 55},
+       {{{20 + 18, 37}, kNormal, kHover, kPressed, kDisabled}, {{215, 37}, 0, select, select, 0}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.name)));
+    uitest::TestWindow window;
+    auto* control = dynamic_cast<LumoUI::MControlFont*>(
+        window.manager.CreateControl(c.name, 7, c.rect, L"", 1, 1));
+    ASSERT_NE(control, nullptr);
+    ASSERT_TRUE(control->SetImage(L"states.png", 4));
+    window.Settle();
+    const uint32_t background = window.PixelAt(300, 200);
+    const auto check = [&](uint32_t Probe::*state) {
+      window.Settle();
+      for (const Probe& probe : c.probes) {
+        const uint32_t expected = probe.*state ? probe.*state : background;
+        EXPECT_TRUE(uitest::SameColor(window.PixelAt(probe.at.x, probe.at.y), expected))
+            << std::hex << window.PixelAt(probe.at.x, probe.at.y) << " at " << std::dec
+            << probe.at.x << "," << probe.at.y << " instead of " << std::hex << expected;
+      }
+    };
+    check(&Probe::normal);
+    const platform::Point inside{c.rect.left + 60, c.rect.top + 10};
+    window.Headless().MoveMouse(window.id, inside);
+    check(&Probe::hover);
+    window.Headless().PressButton(window.id, HeadlessWindows::Button::Left, inside);
+    check(&Probe::pressed);
+    control->SetEnabled(0);
+    window.Headless().ReleaseButton(window.id, HeadlessWindows::Button::Left, {300, 200});
+    window.Headless().MoveMouse(window.id, {300, 200});
+    check(&Probe::disabled);
   }
 }
 

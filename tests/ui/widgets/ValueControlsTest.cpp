@@ -75,7 +75,7 @@ TEST(ValueControlsTest, ProgressLevelAndSpinStayInRange) {
   EXPECT_EQ(window.notices.back(), (Notice{2, LumoUI::NOTIFY_CLICKED, 5, 0}));
 
   auto* spin = static_cast<LumoUI::MSpinButton*>(
-      window.manager.CreateControl(L"CSpinButton", 3, {0, 40, 60, 60}, L"", 1, 1));
+      window.manager.CreateControl(L"MSpinButton", 3, {0, 40, 60, 60}, L"", 1, 1));
   spin->SetRange(1, 2);
   window.notices.clear();
   const CRect up = spin->UpArrowRect();

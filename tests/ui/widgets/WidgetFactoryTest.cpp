@@ -27,6 +27,8 @@ TEST(WidgetFactoryTest, ConstructorShapesTakeTheirArguments) {
       {L"CGifPicture", false, true}, {L"MSpinButton", false, true},
       {L"MEdit", true, true},        {L"MComboBox", false, true},
       {L"MenuItem", true, false},    {L"CComboBoxList", false, false},
+      {L"MRichEdit", true, true},    {L"MEditEx", true, true},
+      {L"CSpinButton", false, true},
   };
   for (const Case& c : cases) {
     LumoUI::MControl* control =

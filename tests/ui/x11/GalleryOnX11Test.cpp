@@ -53,15 +53,45 @@ class GalleryOnX11 : public ::testing::Test {
     return platform::Image::LoadFile(file);
   }
 
-  // Waits until the window shows its first frame: the OK button's face colour at its centre.
+  // Waits until the window shows its first frame: the OK button's face from its skin picture,
+  // whose frames are the button's size and so drawn unscaled.
   std::shared_ptr<platform::Image> WaitForFirstFrame(const std::string& window) {
+    static const auto face =
+        platform::Image::LoadFile(KEYVANE_SOURCE_DIR "/data/skins/theme1/btn_apply.png");
+    if (!face) return nullptr;
     const LumoUI::CRect ok = GalleryDialog::ButtonRect(GalleryDialog::kOk);
     for (auto deadline = std::chrono::steady_clock::now() + 60s;
          std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(100ms)) {
       auto shot = Screenshot(window);
-      if (shot && shot->Pixel(ok.left + 4, ok.top + 4) == 0xFF10A8FD) return shot;
+      if (shot && shot->Pixel(ok.left + 10, ok.top + 10) == face->Pixel(10, 10)) return shot;
     }
     return nullptr;
+  }
+
+  // Clicks a tab of the strip and waits until the page's widgets show in `area`: at least a
+  // third of its pixels change.
+  bool ShowPage(const std::string& window, int page, const LumoUI::CRect& area) {
+    const auto before = Screenshot(window);
+    if (!before) return false;
+    Click(window, Centre(GalleryDialog::TabRect(page)));
+    for (auto deadline = std::chrono::steady_clock::now() + 20s;
+         std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(100ms)) {
+      const auto after = Screenshot(window);
+      if (!after) continue;
+      int changed = 0;
+      for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+          changed += before->Pixel(x, y) != after->Pixel(x, y);
+      if (changed * 3 >= area.Width() * area.Height()) return true;
+    }
+    return false;
+  }
+
+  std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
   }
 
   void Click(const std::string& window, LumoUI::CPoint point) {
@@ -105,6 +135,7 @@ TEST_F(GalleryOnX11, ComboEditAndRenameTakeRealInput) {
   ASSERT_FALSE(window.empty());
   ASSERT_TRUE(WaitForFirstFrame(window));
 
+  ASSERT_TRUE(ShowPage(window, GalleryDialog::kEditsPage, GalleryDialog::kComboRect));
   Click(window, Centre(GalleryDialog::kComboRect));
   const std::string popup = WaitForWindow(true, "^ComboWnd$");
   ASSERT_FALSE(popup.empty()) << "no drop-down window";
@@ -114,6 +145,7 @@ TEST_F(GalleryOnX11, ComboEditAndRenameTakeRealInput) {
   Xdotool({"key", "--delay", "10", "BackSpace", "BackSpace", "BackSpace", "BackSpace"});
   Xdotool({"type", "--delay", "40", "7a8b9"});
 
+  ASSERT_TRUE(ShowPage(window, GalleryDialog::kListsPage, GalleryDialog::kListRect));
   const LumoUI::CRect list = GalleryDialog::kListRect;
   Click(window, {list.left + 80, list.top + GalleryDialog::kListRowHeight + 16});
   Click(window, Centre(GalleryDialog::kRenameRect));
@@ -123,11 +155,22 @@ TEST_F(GalleryOnX11, ComboEditAndRenameTakeRealInput) {
 
   Click(window, Centre(GalleryDialog::ButtonRect(GalleryDialog::kOk)));
   ASSERT_EQ(gallery.Wait(20s), 1);
-  std::ifstream file(state);
-  std::stringstream text;
-  text << file.rdbuf();
   // The rename field takes 10 characters: the 11th, "X", is refused.
-  EXPECT_EQ(text.str(), "edit=789\ncombo=2\nlist=Default|Racing赛车!!|办公\n");
+  EXPECT_EQ(ReadFile(state), "edit=789\ncombo=2\nlist=Default|Racing赛车!!|办公\npage=4\n");
+}
+
+// A real click on a tab shows its page: its widgets appear where the first page showed none,
+// and the strip reports the page chosen.
+TEST_F(GalleryOnX11, RealClickOnATabSwitchesThePage) {
+  const auto state = scratch_ / "state.txt";
+  ChildProcess gallery("lumoui-gallery", {"--state", state.string()}, {x_.Environment()});
+  const std::string window = WaitForWindow();
+  ASSERT_FALSE(window.empty());
+  ASSERT_TRUE(WaitForFirstFrame(window));
+  EXPECT_TRUE(ShowPage(window, GalleryDialog::kEditsPage, GalleryDialog::kComboRect));
+  Click(window, Centre(GalleryDialog::ButtonRect(GalleryDialog::kOk)));
+  ASSERT_EQ(gallery.Wait(20s), 1);
+  EXPECT_NE(ReadFile(state).find("\npage=3\n"), std::string::npos) << ReadFile(state);
 }
 
 TEST_F(GalleryOnX11, PressReleasedOutsideTheButtonDoesNotClose) {
@@ -154,7 +197,7 @@ TEST_F(GalleryOnX11, ScreenshotShowsTheSkinnedBackgroundAndTextInBothLanguages) 
   // The nine-part background: its blue frame at the edges, its dark centre stretched inside.
   EXPECT_EQ(shot->Pixel(0, 0), 0xFF1070C0u);
   EXPECT_EQ(shot->Pixel(GalleryDialog::kWidth - 1, GalleryDialog::kHeight - 1), 0xFF1070C0u);
-  const uint32_t inside = shot->Pixel(600, 300);
+  const uint32_t inside = shot->Pixel(40, GalleryDialog::kHeight - 40);
   EXPECT_LT((inside >> 16) & 0xFF, 0x30u);
   EXPECT_LT(inside & 0xFF, 0x48u);
 
@@ -167,10 +210,12 @@ TEST_F(GalleryOnX11, ScreenshotShowsTheSkinnedBackgroundAndTextInBothLanguages) 
   };
   const auto channel = [](uint32_t argb, int shift) { return (argb >> shift) & 0xFF; };
   // English in light grey, Chinese in yellow: both drawn, not left out for want of a font.
-  const int english = count({40, 120, 500, 160}, [&](uint32_t p) {
+  const LumoUI::CRect english_rect = GalleryDialog::kEnglishRect;
+  const LumoUI::CRect chinese_rect = GalleryDialog::kChineseRect;
+  const int english = count(english_rect, [&](uint32_t p) {
     return channel(p, 16) > 170 && channel(p, 8) > 170 && channel(p, 0) > 170;
   });
-  const int chinese = count({40, 180, 500, 220}, [&](uint32_t p) {
+  const int chinese = count(chinese_rect, [&](uint32_t p) {
     return channel(p, 16) > 200 && channel(p, 8) > 160 && channel(p, 0) < 140;
   });
   EXPECT_GT(english, 200);
